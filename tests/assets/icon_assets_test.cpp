@@ -19,7 +19,9 @@ std::vector<IconImage> BuiltIn(const char* name) {
   return images.value_or(std::vector<IconImage>{});
 }
 
-uint32_t Pixel(const IconImage& image, int x, int y) { return image.argb[y * image.width + x]; }
+uint32_t Pixel(const IconImage& image, int x, int y) {
+  return image.argb[y * image.width + x];
+}
 
 using Formats = std::set<std::pair<int, int>>;  // size, bit count
 
@@ -44,8 +46,8 @@ TEST(IconAssets, ProgramIconHasEverySizeInThirtyTwoBits) {
 
 TEST(IconAssets, ArrowHasEverySizeInEightAndThirtyTwoBits) {
   const auto images = BuiltIn("down.ico");
-  EXPECT_EQ(FormatsOf(images), (Formats{{16, 8}, {16, 32}, {24, 8}, {24, 32}, {32, 8}, {32, 32},
-                                        {48, 8}, {48, 32}}));
+  EXPECT_EQ(FormatsOf(images),
+            (Formats{{16, 8}, {16, 32}, {24, 8}, {24, 32}, {32, 8}, {32, 32}, {48, 8}, {48, 32}}));
   for (const IconImage& image : images) {
     const int n = image.width;
     EXPECT_EQ(Pixel(image, 0, n - 1) >> 24, 0u) << n << ": beside the tip is transparent";
