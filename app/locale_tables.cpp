@@ -16,7 +16,7 @@ constexpr std::array<const char*, kStandardButtonCount> kDefaultCaptions = {
 }  // namespace
 
 LocaleTables::LocaleTables(std::string os_am, std::string os_pm)
-    : am_("AM"), pm_("PM"), os_am_(std::move(os_am)), os_pm_(std::move(os_pm)) {
+    : am_("AM"), pm_("PM"), os_am_(os_am.substr(0, 2)), os_pm_(os_pm.substr(0, 2)) {
   for (int c = 0; c < 256; ++c) weight_[c] = static_cast<uint8_t>(c);
   for (int c = '0'; c <= '9'; ++c) class_[c] = kDigit;
   for (int c = 'A'; c <= 'Z'; ++c) {
@@ -44,8 +44,8 @@ std::string LocaleTables::ToLower(std::string_view text) const {
 namespace {
 
 template <typename Fold>
-int CompareByWeights(const std::array<uint8_t, 256>& weight, std::string_view a,
-                     std::string_view b, Fold fold) {
+int CompareByWeights(const std::array<uint8_t, 256>& weight, std::string_view a, std::string_view b,
+                     Fold fold) {
   const std::size_t n = std::max(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
     const unsigned char ca = fold(i < a.size() ? static_cast<unsigned char>(a[i]) : ' ');

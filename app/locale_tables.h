@@ -18,7 +18,8 @@ inline constexpr int kStandardButtonCount = 8;
 class LocaleTables {
  public:
   // The defaults the tables hold when the process starts; `os_am` and `os_pm` are the
-  // operating system's designators as read at that moment.
+  // operating system's designators as read at that moment, of which the first two
+  // characters count.
   LocaleTables(std::string os_am = "AM", std::string os_pm = "PM");
 
   bool IsLetter(unsigned char c) const { return partner_[c] != 0; }
@@ -33,6 +34,8 @@ class LocaleTables {
   std::string ButtonCaption(StandardButton button) const;
   // month 1..12
   std::string MonthName(int month, bool long_form) const;
+  // Whether later setting values are read as OEM (code page 866) text.
+  bool IsOemCharacterSet() const { return oem_; }
   const std::string& MorningDesignator() const { return am_; }
   const std::string& AfternoonDesignator() const { return pm_; }
   unsigned MonthNamesVersion() const { return month_names_version_; }
