@@ -96,6 +96,8 @@ struct UpdateCase {
   const char* section;  // the section "Main" afterwards
 };
 
+void PrintTo(const UpdateCase& c, std::ostream* out) { *out << c.name; }
+
 class UpdatePlacementTest : public PlacementStoreTest,
                             public ::testing::WithParamInterface<UpdateCase> {};
 
@@ -145,6 +147,8 @@ struct FetchCase {
   bool resizable;
   const char* changes;  // what is done to the window, in order
 };
+
+void PrintTo(const FetchCase& c, std::ostream* out) { *out << c.name; }
 
 class FetchPlacementTest : public PlacementStoreTest,
                            public ::testing::WithParamInterface<FetchCase> {};
