@@ -75,6 +75,9 @@ class Control {
   FontHandle Font() const { return setup_.font; }
   Color TextColor() const { return setup_.text_color; }
   Color Background() const { return setup_.background; }
+  // The window changes it when its own background changes, or when a visual style gives the
+  // control a background of its own; the control shows it from its next paint.
+  void SetBackground(Color color) { setup_.background = color; }
 
   virtual FocusPolicy Policy() const { return FocusPolicy::None; }
   virtual void Paint(Canvas& canvas) = 0;

@@ -9,7 +9,7 @@ namespace toolkit {
 inline constexpr int kDefaultCharset = 1;
 
 struct FontSpec {
-  std::string face;
+  std::string face{};
   int points = 8;
   int weight = 400;        // 400 regular, 700 bold
   int charset = kDefaultCharset;  // 0 Western, 204 Cyrillic; backends receive it resolved

@@ -37,8 +37,8 @@ struct NativeMessage {
   uint8_t modifiers = 0;
   // KeyDown: the characters the key produced, in the window's code page. A character the code
   // page cannot hold never arrives here: the backend refuses it with the beep.
-  std::string text;
-  Point point;       // mouse messages: client coordinates
+  std::string text{};
+  Point point{};     // mouse messages: client coordinates
   int button = 1;    // mouse messages: 1 left, 2 middle, 3 right
 };
 
