@@ -51,7 +51,8 @@ class Backend {
   virtual int CaretBlinkMs() = 0;
 
   // Fonts and text. The spec's charset is resolved (never kDefaultCharset) and decides the
-  // code page of every text drawn or measured with the font.
+  // code page of every text drawn or measured with the font. Fonts are created and measured
+  // before CreateWindow, since the window's size comes from its font.
   virtual FontHandle CreateFont(const FontSpec& spec) = 0;
   virtual void DestroyFont(FontHandle font) = 0;
   virtual FontMetrics GetFontMetrics(FontHandle font) = 0;

@@ -80,6 +80,8 @@ class Control {
   void SetBackground(Color color) { setup_.background = color; }
 
   virtual FocusPolicy Policy() const { return FocusPolicy::None; }
+  // Paints the whole of Bounds(): a control drawn again on its own gets nothing erased
+  // beneath it.
   virtual void Paint(Canvas& canvas) = 0;
 
   // Focus changes are synchronous: the losing control hears of it before the gaining one.
@@ -94,7 +96,10 @@ class Control {
   virtual void Character(unsigned char /*c*/) {}
 
   // Mouse input; while the left button is held after a MouseDown on this control, moves and
-  // the release come here wherever the pointer is (the window's capture).
+  // the release come here wherever the pointer is (the window's capture). A press that gives
+  // the control the focus comes after FocusReceived(FocusCause::Click, at). The capture ends
+  // with CaptureLost when the control loses the focus while the button is held; the release
+  // then goes nowhere.
   virtual void MouseDown(Point /*at*/, uint8_t /*modifiers*/) {}
   virtual void MouseMove(Point /*at*/, uint8_t /*modifiers*/) {}
   virtual void MouseUp(Point /*at*/, uint8_t /*modifiers*/) {}

@@ -1,16 +1,8 @@
 #include "toolkit/settings.h"
 
-#include <fstream>
 #include <string>
 
 namespace toolkit {
-namespace {
-
-// Icon files of this program are a few hundred kilobytes at most; anything far larger is not
-// an icon file and is not read into memory.
-constexpr std::streamsize kMaxIconFileBytes = 16 << 20;
-
-}  // namespace
 
 void ToolkitSettings::SetDefaultCharset(int charset) {
   if (charset == kDefaultCharset) return;
@@ -33,19 +25,9 @@ FontSpec ToolkitSettings::Standard(StandardFont which) const {
 }
 
 bool ToolkitSettings::SetDefaultApplicationIcon(std::string_view path) {
-  icon_.clear();
-  std::ifstream file{std::string(path), std::ios::binary};
-  if (!file) return false;
-  std::vector<unsigned char> bytes;
-  char chunk[4096];
-  while (file.read(chunk, sizeof chunk) || file.gcount() > 0) {
-    if (static_cast<std::streamsize>(bytes.size()) + file.gcount() > kMaxIconFileBytes) return false;
-    bytes.insert(bytes.end(), chunk, chunk + file.gcount());
-  }
-  auto images = platform::ReadIconFile(bytes);
-  if (!images || images->empty()) return false;
-  icon_ = std::move(*images);
-  return true;
+  auto images = platform::LoadIconFile(std::string(path));
+  icon_ = images ? std::move(*images) : std::vector<platform::IconImage>{};
+  return images.has_value();
 }
 
 void ToolkitSettings::SetDefaultApplicationIcon(std::vector<platform::IconImage> images) {

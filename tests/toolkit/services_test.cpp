@@ -8,6 +8,7 @@
 
 #include "toolkit/backend.h"
 #include "toolkit/error_reporter.h"
+#include "toolkit/resources.h"
 #include "toolkit/settings.h"
 #include "toolkit/thread_request_codes.h"
 
@@ -87,6 +88,18 @@ TEST(ToolkitSettings, ADefaultIconThatDoesNotLoadLeavesNone) {
   std::ofstream(path, std::ios::binary) << "plain text, not an icon";
   EXPECT_FALSE(settings.SetDefaultApplicationIcon(path));
   EXPECT_TRUE(settings.DefaultApplicationIcon().empty());
+  std::remove(path.c_str());
+}
+
+TEST(ToolkitSettings, TheDefaultIconFromAnIconFile) {
+  const auto bytes = FindResource("Emblem_multi.ico");
+  ASSERT_FALSE(bytes.empty());
+  const std::string path = ::testing::TempDir() + "default-icon.ico";
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  ToolkitSettings settings;
+  EXPECT_TRUE(settings.SetDefaultApplicationIcon(path));
+  EXPECT_FALSE(settings.DefaultApplicationIcon().empty());
   std::remove(path.c_str());
 }
 

@@ -69,6 +69,35 @@ TEST_F(Building, TheWindowIconFallsBackToTheDefaultApplicationIconThenTheBuiltIn
   EXPECT_EQ(h.backend.WindowSpec().icons[0].argb, red.argb);
 }
 
+TEST_F(Building, BuiltInIconsForTheWindowAndItsImages) {
+  static constexpr ControlDefinition kImage[] = {
+      {.number = 1, .kind = ControlKind::Image, .at = {4, 4}, .content = "down.ico"}};
+  static constexpr WindowDefinition kWithIcons{.client_size = {40, 40},
+                                               .font = {.face = "Arial", .charset = 204},
+                                               .icon = "Emblem_multi.ico",
+                                               .background = kButtonFace,
+                                               .controls = kImage};
+  headless::HeadlessBackend backend;
+  Window window(backend, kWithIcons);
+  ASSERT_TRUE(window.Open());
+  const auto own = IconResource("Emblem_multi.ico");
+  ASSERT_TRUE(own.has_value());
+  EXPECT_EQ(backend.WindowSpec().icons.size(), own->size());
+  EXPECT_EQ(backend.WindowSpec().icons[0].argb, (*own)[0].argb);
+
+  // The image takes the size of its icon at the standard icon size, and shows it.
+  const Rect bounds = window.ControlAt(1)->Bounds();
+  EXPECT_EQ(bounds, (Rect{8, 8, kStandardIconSize, kStandardIconSize}));
+  window.PaintPending();
+  int drawn = 0;
+  for (int y = bounds.y; y < bounds.y + bounds.height; ++y) {
+    for (int x = bounds.x; x < bounds.x + bounds.width; ++x) {
+      drawn += backend.PixelAt({x, y}) != kButtonFace;
+    }
+  }
+  EXPECT_GT(drawn, 100);
+}
+
 TEST_F(Building, TheNativeWindowGetsCaptionSizeAndBackground) {
   WindowHarness h;
   ASSERT_TRUE(h.Open());
