@@ -19,7 +19,9 @@ void DrawEdge(Canvas& canvas, Rect rect, Color top_left, Color bottom_right) {
   canvas.FillRect({rect.x + rect.width - 1, rect.y, 1, rect.height}, bottom_right);
 }
 
-void DrawFrame(Canvas& canvas, Rect rect, Color color) { DrawEdge(canvas, rect, color, color); }
+void DrawFrame(Canvas& canvas, Rect rect, Color color) {
+  DrawEdge(canvas, rect, color, color);
+}
 
 void DrawRaisedEdge(Canvas& canvas, Rect rect) {
   DrawEdge(canvas, rect, kButtonHighlight, kButtonDarkShadow);

@@ -21,9 +21,12 @@ platform::IconImage DrawWindowIcon(int size) {
   for (int y = margin; y < size - margin; ++y) {
     for (int x = 0; x < size; ++x) {
       uint32_t pixel = kClient;
-      if (y == margin || y == size - margin - 1 || x == 0 || x == size - 1) pixel = kFrame;
-      else if (y <= margin + title) pixel = kTitle;
-      else if (y == size / 2 + size / 8 && x > size / 8 && x < size - size / 8) pixel = kFace;
+      if (y == margin || y == size - margin - 1 || x == 0 || x == size - 1)
+        pixel = kFrame;
+      else if (y <= margin + title)
+        pixel = kTitle;
+      else if (y == size / 2 + size / 8 && x > size / 8 && x < size - size / 8)
+        pixel = kFace;
       image.argb[y * size + x] = pixel;
     }
   }

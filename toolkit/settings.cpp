@@ -18,8 +18,10 @@ FontSpec ToolkitSettings::Standard(StandardFont which) const {
   // Both standard fonts are requested with the default character set, so a change of the
   // setting reaches them at once.
   switch (which) {
-    case StandardFont::Tips: return Resolve({"Tahoma", 8, 400, kDefaultCharset});
-    case StandardFont::Default: return Resolve({"MS Sans Serif", 8, 400, kDefaultCharset});
+    case StandardFont::Tips:
+      return Resolve({"Tahoma", 8, 400, kDefaultCharset});
+    case StandardFont::Default:
+      return Resolve({"MS Sans Serif", 8, 400, kDefaultCharset});
   }
   return Resolve({});
 }

@@ -26,8 +26,7 @@ VisualStyleSupport::VisualStyleSupport(LibraryLoader loader) {
 
 VisualStyleSupport::~VisualStyleSupport() = default;
 
-std::unique_ptr<platform::DynamicLibrary> VisualStyleSupport::DefaultLoader(
-    std::string_view name) {
+std::unique_ptr<platform::DynamicLibrary> VisualStyleSupport::DefaultLoader(std::string_view name) {
   return platform::LoadDynamicLibrary(name);
 }
 

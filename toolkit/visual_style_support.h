@@ -13,18 +13,29 @@
 namespace toolkit {
 
 enum class VisualStyleFunction {
-  OpenThemeData, CloseThemeData, DrawThemeBackground, DrawThemeParentBackground, DrawThemeText,
-  GetThemeBackgroundContentRect, DrawThemeIcon, GetThemeTextExtent, GetThemeColor,
-  GetThemeSysColor, GetThemeMetric, GetCurrentThemeName,
+  OpenThemeData,
+  CloseThemeData,
+  DrawThemeBackground,
+  DrawThemeParentBackground,
+  DrawThemeText,
+  GetThemeBackgroundContentRect,
+  DrawThemeIcon,
+  GetThemeTextExtent,
+  GetThemeColor,
+  GetThemeSysColor,
+  GetThemeMetric,
+  GetCurrentThemeName,
 };
 inline constexpr int kVisualStyleFunctionCount = 12;
 
-inline constexpr std::array<std::string_view, kVisualStyleFunctionCount>
-    kVisualStyleFunctionNames = {
-        "OpenThemeData",  "CloseThemeData",  "DrawThemeBackground",
-        "DrawThemeParentBackground", "DrawThemeText", "GetThemeBackgroundContentRect",
-        "DrawThemeIcon",  "GetThemeTextExtent", "GetThemeColor",
-        "GetThemeSysColor", "GetThemeMetric", "GetCurrentThemeName",
+inline constexpr std::array<std::string_view, kVisualStyleFunctionCount> kVisualStyleFunctionNames =
+    {
+        "OpenThemeData",       "CloseThemeData",
+        "DrawThemeBackground", "DrawThemeParentBackground",
+        "DrawThemeText",       "GetThemeBackgroundContentRect",
+        "DrawThemeIcon",       "GetThemeTextExtent",
+        "GetThemeColor",       "GetThemeSysColor",
+        "GetThemeMetric",      "GetCurrentThemeName",
 };
 
 inline constexpr std::string_view kVisualStyleLibrary = "uxtheme.dll";

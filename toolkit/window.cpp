@@ -14,7 +14,9 @@ namespace toolkit {
 Window::Window(Backend& backend, const WindowDefinition& definition, EntryFactory entry_factory)
     : backend_(backend), definition_(definition), entry_factory_(std::move(entry_factory)) {}
 
-Window::~Window() { Close(); }
+Window::~Window() {
+  Close();
+}
 
 bool Window::Open() {
   if (open_) return true;
@@ -172,7 +174,9 @@ void Window::PostAccepted(int control_number) {
   events_.push_back({WindowEvent::Kind::Accepted, control_number});
 }
 
-void Window::PostCloseRequest() { events_.push_back({WindowEvent::Kind::CloseRequest}); }
+void Window::PostCloseRequest() {
+  events_.push_back({WindowEvent::Kind::CloseRequest});
+}
 
 std::optional<WindowEvent> Window::TakeEvent() {
   if (events_.empty()) return std::nullopt;
@@ -185,7 +189,9 @@ void Window::RefreshAll() {
   for (ControlSlot& slot : controls_) slot.control->Refresh();
 }
 
-void Window::InvalidateAll() { erase_pending_ = true; }
+void Window::InvalidateAll() {
+  erase_pending_ = true;
+}
 
 void Window::Invalidate(Control& control) {
   const int index = control.Number() - 1;
@@ -222,9 +228,13 @@ void Window::PaintControl(Canvas& canvas, ControlSlot& slot) {
   if (slot.overlay) slot.overlay(canvas, *slot.control);
 }
 
-void Window::SetBackBuffer(bool enabled) { backend_.SetBackBuffer(enabled); }
+void Window::SetBackBuffer(bool enabled) {
+  backend_.SetBackBuffer(enabled);
+}
 
-Color Window::BackgroundColor() const { return background_.value_or(kWindowColor); }
+Color Window::BackgroundColor() const {
+  return background_.value_or(kWindowColor);
+}
 
 void Window::SetBackgroundColor(Color color) {
   background_ = color;
@@ -258,7 +268,9 @@ void Window::SetPositionDlu(Point position) {
   if (open_) backend_.SetOuterPosition(units_.ToPixels(position));
 }
 
-bool Window::IsMinimized() { return open_ && backend_.IsMinimized(); }
+bool Window::IsMinimized() {
+  return open_ && backend_.IsMinimized();
+}
 
 void Window::SetMinimized(bool minimized) {
   if (open_) backend_.SetMinimized(minimized);
@@ -278,6 +290,8 @@ int Window::TextWidth(FontHandle font, std::string_view text) {
   return backend_.TextWidth(font, text);
 }
 
-FontMetrics Window::Metrics(FontHandle font) { return backend_.GetFontMetrics(font); }
+FontMetrics Window::Metrics(FontHandle font) {
+  return backend_.GetFontMetrics(font);
+}
 
 }  // namespace toolkit

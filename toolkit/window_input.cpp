@@ -235,7 +235,8 @@ int Window::CaretTimeoutMs() const {
   if (!active_ || focus_ < 0 || controls_[focus_].kind != ControlKind::EntryField || blink <= 0) {
     return -1;
   }
-  const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(caret_toggle_at_ - Clock::now());
+  const auto remaining =
+      std::chrono::ceil<std::chrono::milliseconds>(caret_toggle_at_ - Clock::now());
   return static_cast<int>(std::clamp<long long>(remaining.count(), 0, blink));
 }
 

@@ -13,19 +13,19 @@ struct MulDivCase {
 
 TEST(DialogUnits, MulDivRoundsToNearestWithHalvesAwayFromZero) {
   const MulDivCase cases[] = {
-      {7, 6, 4, 11},     // 10.5
-      {5, 6, 4, 8},      // 7.5
-      {3, 13, 8, 5},     // 4.875
-      {53, 13, 8, 86},   // 86.125
-      {-7, 6, 4, -11},   // -10.5
+      {7, 6, 4, 11},    // 10.5
+      {5, 6, 4, 8},     // 7.5
+      {3, 13, 8, 5},    // 4.875
+      {53, 13, 8, 86},  // 86.125
+      {-7, 6, 4, -11},  // -10.5
       {7, -6, 4, -11},
       {7, 6, -4, -11},
       {-7, -6, 4, 11},
-      {1, 1, 3, 0},      // 0.333
-      {2, 1, 3, 1},      // 0.667
+      {1, 1, 3, 0},  // 0.333
+      {2, 1, 3, 1},  // 0.667
       {0, 5, 4, 0},
-      {5, 5, 0, -1},     // no divisor
-      {2147483647, 2, 1, -1},  // does not fit
+      {5, 5, 0, -1},                   // no divisor
+      {2147483647, 2, 1, -1},          // does not fit
       {2147483647, 2, 2, 2147483647},  // the 64-bit intermediate keeps it exact
   };
   for (const MulDivCase& t : cases) {
@@ -48,9 +48,9 @@ TEST(DialogUnits, ConversionBothWays) {
   const DialogUnits units(BaseUnits{6, 13});
   EXPECT_EQ(units.ToPixels(Size{134, 53}), (Size{201, 86}));
   EXPECT_EQ(units.ToPixels(Point{78, 3}), (Point{117, 5}));
-  EXPECT_EQ(units.ToPixels(Size{49, 10}), (Size{74, 16}));  // 73.5 and 16.25
-  EXPECT_EQ(units.ToPixels(Point{7, 37}), (Point{11, 60}));  // 10.5 and 60.125
-  EXPECT_EQ(units.FromPixels(Point{201, 86}), (Point{134, 53}));  // 134 and 52.9
+  EXPECT_EQ(units.ToPixels(Size{49, 10}), (Size{74, 16}));           // 73.5 and 16.25
+  EXPECT_EQ(units.ToPixels(Point{7, 37}), (Point{11, 60}));          // 10.5 and 60.125
+  EXPECT_EQ(units.FromPixels(Point{201, 86}), (Point{134, 53}));     // 134 and 52.9
   EXPECT_EQ(units.FromPixels(Point{-101, -40}), (Point{-67, -25}));  // -67.3 and -24.6
 }
 

@@ -29,7 +29,7 @@ TEST_F(Focus, TabCyclesTheFocusableControlsAndSkipsTheRest) {
     uint8_t modifiers;
     int focus;
   };
-  const Step steps[] = {{0, kButton}, {0, kField2}, {0, kField1}, {kShift, kField2},
+  const Step steps[] = {{0, kButton},      {0, kField2},      {0, kField1},     {kShift, kField2},
                         {kShift, kButton}, {kShift, kField1}, {kShift, kField2}};
   RunScript();  // opens the window and selects the first field
   for (const Step& step : steps) {
@@ -39,16 +39,15 @@ TEST_F(Focus, TabCyclesTheFocusableControlsAndSkipsTheRest) {
   }
   // Entering a field by Tab or Shift+Tab selects its whole text.
   EXPECT_TRUE(h.Entry(kField2).AllSelected());
-  EXPECT_EQ(h.Entry(kField1).FocusCauses(),
-            (std::vector<FocusCause>{FocusCause::Activation, FocusCause::Tab,
-                                     FocusCause::ShiftTab}));
+  EXPECT_EQ(
+      h.Entry(kField1).FocusCauses(),
+      (std::vector<FocusCause>{FocusCause::Activation, FocusCause::Tab, FocusCause::ShiftTab}));
 }
 
 TEST_F(Focus, SelectingAControlThatCannotTakeTheFocusPassesItOnInTabOrder) {
   RunScript();
-  const std::pair<int, int> cases[] = {{kLabel1, kField1}, {kImage1, kButton},
-                                       {kImage2, kField2}, {kLabel2, kField2},
-                                       {kNote, kField1},  // wraps round
+  const std::pair<int, int> cases[] = {{kLabel1, kField1}, {kImage1, kButton}, {kImage2, kField2},
+                                       {kLabel2, kField2}, {kNote, kField1},  // wraps round
                                        {kButton, kButton}};
   for (const auto& [selected, focused] : cases) {
     h.window.Select(selected);
@@ -88,8 +87,8 @@ TEST_F(Focus, TheLosingControlHearsOfItBeforeTheGainingOneAndItsEventWaits) {
   h.backend.PushText("1");
   h.backend.PushKey(Key::Tab, kShift);
   RunScript();
-  EXPECT_EQ(h.journal, (std::vector<std::string>{"received 2", "lost 2", "received 7",
-                                                 "accepted 2"}));
+  EXPECT_EQ(h.journal,
+            (std::vector<std::string>{"received 2", "lost 2", "received 7", "accepted 2"}));
 }
 
 TEST_F(Focus, TheDefaultLookFollowsTheFocusedButton) {
@@ -103,7 +102,7 @@ TEST_F(Focus, TheDefaultLookFollowsTheFocusedButton) {
 
 TEST_F(Focus, KeysGoToTheFocusedControlAndDialogKeysDoNot) {
   h.backend.PushText("ab");
-  h.backend.PushKeyDown(Key::Other, kAlt, "x");  // a menu key, not typing
+  h.backend.PushKeyDown(Key::Other, kAlt, "x");             // a menu key, not typing
   h.backend.PushKeyDown(Key::Other, kControl | kAlt, "y");  // AltGr types
   h.backend.PushKeyDown(Key::Tab, 0, "\t");
   h.backend.PushKeyDown(Key::Tab, kShift, "\t");

@@ -160,6 +160,10 @@ struct Closer {
   std::function<void(headless::HeadlessBackend&)> push;
 };
 
+void PrintTo(const Closer& closer, std::ostream* out) {
+  *out << closer.name;
+}
+
 class Closing : public Sequences, public ::testing::WithParamInterface<Closer> {};
 
 TEST_P(Closing, StoresTheEditedFieldWithoutAnEventAndEndsTheRun) {

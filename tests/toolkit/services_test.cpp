@@ -96,7 +96,8 @@ TEST(ToolkitSettings, TheDefaultIconFromAnIconFile) {
   ASSERT_FALSE(bytes.empty());
   const std::string path = ::testing::TempDir() + "default-icon.ico";
   std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   ToolkitSettings settings;
   EXPECT_TRUE(settings.SetDefaultApplicationIcon(path));
   EXPECT_FALSE(settings.DefaultApplicationIcon().empty());

@@ -12,8 +12,12 @@ namespace toolkit::testing {
 namespace {
 
 int g_theme_queries = 0;
-int ThemeOn() { return ++g_theme_queries, 1; }
-int ThemeOff() { return ++g_theme_queries, 0; }
+int ThemeOn() {
+  return ++g_theme_queries, 1;
+}
+int ThemeOff() {
+  return ++g_theme_queries, 0;
+}
 int g_some_function = 0;
 
 // A library that exports what it is given.

@@ -17,27 +17,67 @@
 
 namespace toolkit::testing {
 
-enum : int { kLabel1 = 1, kField1 = 2, kImage1 = 3, kButton = 4, kImage2 = 5, kLabel2 = 6,
-             kField2 = 7, kNote = 8 };
+enum : int {
+  kLabel1 = 1,
+  kField1 = 2,
+  kImage1 = 3,
+  kButton = 4,
+  kImage2 = 5,
+  kLabel2 = 6,
+  kField2 = 7,
+  kNote = 8
+};
 
 inline constexpr ControlDefinition kControls[] = {
-    {.number = 1, .kind = ControlKind::StaticText, .name = "label1", .at = {6, 4},
-     .content = "OLD:", .font = {.weight = 700, .color = Color{255, 0, 0}}},
-    {.number = 2, .kind = ControlKind::EntryField, .name = "field1", .at = {78, 3},
-     .size = Size{49, 10}, .content = "first", .font = {.weight = 700, .charset = 0}},
-    {.number = 3, .kind = ControlKind::Image, .name = "image1", .at = {12, 19},
+    {.number = 1,
+     .kind = ControlKind::StaticText,
+     .name = "label1",
+     .at = {6, 4},
+     .content = "OLD:",
+     .font = {.weight = 700, .color = Color{255, 0, 0}}},
+    {.number = 2,
+     .kind = ControlKind::EntryField,
+     .name = "field1",
+     .at = {78, 3},
+     .size = Size{49, 10},
+     .content = "first",
+     .font = {.weight = 700, .charset = 0}},
+    {.number = 3,
+     .kind = ControlKind::Image,
+     .name = "image1",
+     .at = {12, 19},
      .content = "no-such.ico"},
-    {.number = 4, .kind = ControlKind::PushButton, .name = "button", .at = {32, 17},
-     .size = Size{71, 14}, .content = "Go", .font = {.weight = 700, .color = Color{128, 0, 0}},
-     .default_button = true, .flat = true},
-    {.number = 5, .kind = ControlKind::Image, .name = "image2", .at = {110, 19},
+    {.number = 4,
+     .kind = ControlKind::PushButton,
+     .name = "button",
+     .at = {32, 17},
+     .size = Size{71, 14},
+     .content = "Go",
+     .font = {.weight = 700, .color = Color{128, 0, 0}},
+     .default_button = true,
+     .flat = true},
+    {.number = 5,
+     .kind = ControlKind::Image,
+     .name = "image2",
+     .at = {110, 19},
      .content = "no-such.ico"},
-    {.number = 6, .kind = ControlKind::StaticText, .name = "label2", .at = {7, 37},
+    {.number = 6,
+     .kind = ControlKind::StaticText,
+     .name = "label2",
+     .at = {7, 37},
      .content = "NEW:"},
-    {.number = 7, .kind = ControlKind::EntryField, .name = "field2", .at = {78, 36},
-     .size = Size{49, 10}, .content = "second"},
-    {.number = 8, .kind = ControlKind::StaticText, .name = "note", .at = {40, 45},
-     .content = "(c)", .font = {.face = "Tahoma", .points = 7, .charset = 0}},
+    {.number = 7,
+     .kind = ControlKind::EntryField,
+     .name = "field2",
+     .at = {78, 36},
+     .size = Size{49, 10},
+     .content = "second"},
+    {.number = 8,
+     .kind = ControlKind::StaticText,
+     .name = "note",
+     .at = {40, 45},
+     .content = "(c)",
+     .font = {.face = "Tahoma", .points = 7, .charset = 0}},
 };
 
 inline constexpr WindowDefinition kDefinition{
@@ -95,8 +135,8 @@ class WindowHarness {
       : backend(options),
         window(backend, definition,
                [this](ControlHost& host, const ControlSetup& setup, const ControlDefinition&) {
-                 auto entry = std::make_unique<TestEntry>(
-                     host, setup, setup.number == kField1 ? first : second);
+                 auto entry = std::make_unique<TestEntry>(host, setup,
+                                                          setup.number == kField1 ? first : second);
                  entry->journal = &journal;
                  entries[setup.number] = entry.get();
                  return entry;

@@ -23,11 +23,17 @@ NativeMessage MessageOf(MessageKind kind) {
 HeadlessBackend::HeadlessBackend(HeadlessOptions options)
     : options_(options), position_(options.default_position) {}
 
-void HeadlessBackend::Push(const NativeMessage& message) { script_.push_back(message); }
+void HeadlessBackend::Push(const NativeMessage& message) {
+  script_.push_back(message);
+}
 
-void HeadlessBackend::PushTimeout() { script_.push_back(std::nullopt); }
+void HeadlessBackend::PushTimeout() {
+  script_.push_back(std::nullopt);
+}
 
-void HeadlessBackend::PushKind(MessageKind kind) { Push(MessageOf(kind)); }
+void HeadlessBackend::PushKind(MessageKind kind) {
+  Push(MessageOf(kind));
+}
 
 void HeadlessBackend::PushKeyDown(Key key, uint8_t modifiers, std::string text) {
   NativeMessage message = MessageOf(MessageKind::KeyDown);
@@ -108,7 +114,8 @@ bool HeadlessBackend::CreateWindow(const NativeWindowSpec& spec) {
   has_window_ = true;
   shown_ = false;
   minimized_ = false;
-  pixels_.assign(static_cast<std::size_t>(size.width) * size.height, Pixel{.color = spec.background});
+  pixels_.assign(static_cast<std::size_t>(size.width) * size.height,
+                 Pixel{.color = spec.background});
   return true;
 }
 
@@ -222,8 +229,10 @@ std::vector<ShownChar> HeadlessBackend::CharsIn(Rect area) const {
       const Pixel* pixel = PixelPtr(x, y);
       if (pixel == nullptr || !pixel->has_glyph) continue;
       if (x != pixel->cell.x + width / 2 || y != pixel->cell.y + height / 2) continue;
-      shown.push_back({pixel->glyph, {pixel->cell.x, pixel->cell.y, width, height},
-                       pixel->glyph_color, pixel->font});
+      shown.push_back({pixel->glyph,
+                       {pixel->cell.x, pixel->cell.y, width, height},
+                       pixel->glyph_color,
+                       pixel->font});
     }
   }
   return shown;
