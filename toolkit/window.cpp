@@ -268,6 +268,18 @@ void Window::SetPositionDlu(Point position) {
   if (open_) backend_.SetOuterPosition(units_.ToPixels(position));
 }
 
+void Window::SetHorizontalPositionDlu(int x) {
+  if (!open_) return;
+  const Point outer = backend_.GetOuterPosition();
+  backend_.SetOuterPosition({units_.ToPixelsX(x), outer.y});
+}
+
+void Window::SetVerticalPositionDlu(int y) {
+  if (!open_) return;
+  const Point outer = backend_.GetOuterPosition();
+  backend_.SetOuterPosition({outer.x, units_.ToPixelsY(y)});
+}
+
 bool Window::IsMinimized() {
   return open_ && backend_.IsMinimized();
 }

@@ -90,6 +90,9 @@ class Window final : public ControlHost {
   // SetMaximized asks for nothing.
   Point PositionDlu();
   void SetPositionDlu(Point position);
+  // One axis only; the other keeps its position to the pixel.
+  void SetHorizontalPositionDlu(int x);
+  void SetVerticalPositionDlu(int y);
   Size SizeDlu() const { return definition_.client_size; }
   bool IsMinimized();
   void SetMinimized(bool minimized);

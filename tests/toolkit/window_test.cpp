@@ -201,6 +201,10 @@ TEST_F(OpenWindow, PlacementIsTheOuterCornerInDialogUnits) {
   EXPECT_EQ(h.backend.GetOuterPosition(), (Point{-6, 14}));
   h.backend.SetOuterPosition({101, 87});
   EXPECT_EQ(h.window.PositionDlu(), (Point{51, 44}));  // 50.5 and 43.5 round away from 0
+  h.window.SetHorizontalPositionDlu(10);  // the vertical 87 px stays, unrounded
+  EXPECT_EQ(h.backend.GetOuterPosition(), (Point{20, 87}));
+  h.window.SetVerticalPositionDlu(10);
+  EXPECT_EQ(h.backend.GetOuterPosition(), (Point{20, 20}));
   EXPECT_EQ(h.window.SizeDlu(), (Size{134, 53}));
   EXPECT_FALSE(h.window.IsMinimized());
   h.window.SetMinimized(true);
