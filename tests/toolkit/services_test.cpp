@@ -17,7 +17,7 @@ namespace {
 
 TEST(ErrorReporter, KeepsEachThreadsProceduresApart) {
   ErrorReporter reporter;
-  reporter.EnterProcedure("Main");
+  reporter.EnterProcedure("Outer");
   reporter.EnterProcedure("Inner");
   std::vector<std::string> other_thread;
   std::thread([&] {
@@ -26,9 +26,9 @@ TEST(ErrorReporter, KeepsEachThreadsProceduresApart) {
     reporter.LeaveProcedure();
   }).join();
   EXPECT_EQ(other_thread, (std::vector<std::string>{"Worker"}));
-  EXPECT_EQ(reporter.Procedures(), (std::vector<std::string>{"Main", "Inner"}));
+  EXPECT_EQ(reporter.Procedures(), (std::vector<std::string>{"Outer", "Inner"}));
   reporter.LeaveProcedure();
-  EXPECT_EQ(reporter.CurrentProcedure(), "Main");
+  EXPECT_EQ(reporter.CurrentProcedure(), "Outer");
   reporter.LeaveProcedure();
   reporter.LeaveProcedure();  // one too many changes nothing
   EXPECT_EQ(reporter.CurrentProcedure(), "");
@@ -39,11 +39,11 @@ TEST(ErrorReporter, ReportsIntoTheBoundRecordNamingTheProcedure) {
   EXPECT_FALSE(reporter.Report(5, "unbound"));
   ErrorStatus& status = ThisThreadErrorStatus();
   reporter.Bind(status);
-  reporter.EnterProcedure("Main");
+  reporter.EnterProcedure("Outer");
   EXPECT_TRUE(reporter.Report(17, "it went wrong"));
   EXPECT_EQ(status.code, 17);
   EXPECT_EQ(status.message, "it went wrong");
-  EXPECT_EQ(status.procedure, "Main");
+  EXPECT_EQ(status.procedure, "Outer");
   reporter.LeaveProcedure();
   reporter.Unbind();
   EXPECT_FALSE(reporter.Report(1, "unbound again"));
