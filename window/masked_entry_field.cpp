@@ -94,7 +94,7 @@ void MaskedEntryField::FocusReceived(toolkit::FocusCause cause, toolkit::Point a
       SelectWholeText();
       break;
     case toolkit::FocusCause::Click:
-      SelectRange(NearestCaret(at), NearestCaret(at));
+      PlaceCaret(NearestCaret(at));
       break;
     default:
       break;
@@ -198,13 +198,13 @@ MaskedEntryField::Typed MaskedEntryField::TypeAtCaret(unsigned char c) {
   for (int position = caret_; position < template_.ShownLength(); ++position) {
     if (template_.IsInput(position)) {
       template_.Put(position, static_cast<char>(c));
-      SelectRange(position + 1, position + 1);
+      PlaceCaret(position + 1);
       modified_ = true;
       return Typed::Taken;
     }
     const auto literal = static_cast<unsigned char>(template_.CharacterAt(position));
     if (!locale_.IsLetterOrDigit(c) || c == literal) {
-      SelectRange(position + 1, position + 1);
+      PlaceCaret(position + 1);
       modified_ = true;
       return Typed::CountedAsLiteral;
     }
@@ -218,7 +218,7 @@ void MaskedEntryField::ClearSelection() {
   for (int position = start; position < end; ++position) {
     if (template_.IsInput(position)) template_.Put(position, ' ');
   }
-  SelectRange(start, start);
+  PlaceCaret(start);
   modified_ = true;
 }
 
@@ -228,7 +228,7 @@ void MaskedEntryField::Backspace() {
   } else if (caret_ > 0) {
     const int position = caret_ - 1;
     if (template_.IsInput(position)) template_.Put(position, ' ');
-    SelectRange(position, position);
+    PlaceCaret(position);
     modified_ = true;
   }
   Changed();
@@ -304,8 +304,7 @@ void MaskedEntryField::SelectRange(int anchor, int caret) {
 // The window gives the focus to a clicked field before the press reaches it.
 void MaskedEntryField::MouseDown(toolkit::Point at, uint8_t /*modifiers*/) {
   if (!has_focus_) return;
-  const int caret = NearestCaret(at);
-  SelectRange(caret, caret);
+  PlaceCaret(NearestCaret(at));
   dragging_ = true;
   Changed();
 }

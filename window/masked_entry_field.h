@@ -77,6 +77,7 @@ class MaskedEntryField final : public toolkit::EntryControl {
   // Caret and selection.
   void MoveCaret(int caret, bool extend);
   void SelectRange(int anchor, int caret);
+  void PlaceCaret(int caret) { SelectRange(caret, caret); }
   void SelectWholeText() { SelectRange(0, template_.ShownLength()); }
   bool InFontRange(unsigned char c);
 
