@@ -1,6 +1,7 @@
 // Typing, the editing keys, the clipboard and Ctrl+Z.
 #include <gtest/gtest.h>
 
+#include "app/startup_locale.h"
 #include "platform/cp1251_literal.h"
 #include "tests/window/field_fixture.h"
 
@@ -101,15 +102,51 @@ TEST_F(FieldTest, ACharacterOutsideTheFontIsRefusedWithABeep) {
   EXPECT_FALSE(field->Modified());
 }
 
-TEST_F(FieldTest, CyrillicLetterCountsAsTheLiteralWithTheDefaultCharacterClasses) {
+// A character typed at the dash after "12": a letter or digit goes on into the next input
+// position, anything else counts as the dash. Cyrillic letters are letters only once the
+// start-up locale settings are applied.
+struct LiteralCase {
+  bool settings_applied;
+  std::string_view typed;
+  std::string_view full;
+  int caret;
+};
+
+void PrintTo(const LiteralCase& c, std::ostream* out) {
+  *out << (c.settings_applied ? "after the settings: " : "defaults: ") << c.full;
+}
+
+class FieldLiteral : public FieldTest, public ::testing::WithParamInterface<LiteralCase> {};
+
+TEST_P(FieldLiteral, TypedAtTheDash) {
+  const LiteralCase& c = GetParam();
+  if (c.settings_applied) app::ApplyStartupLocaleSettings(locale);
   MakeFocused(Which::Old);
-  Play("12"_cp1251);
-  Play("Ж"_cp1251);
-  EXPECT_EQ(field->Caret(), 3) << "the letter is taken for the dash and dropped";
-  Play("Ж3"_cp1251);
-  EXPECT_EQ(field->FullText(), "12-Ж3-  "_cp1251) << "at an input position any character is held";
-  Play("/");
-  EXPECT_EQ(field->Caret(), 6) << "a separator always counts as the literal";
+  Play("12");
+  Play(c.typed);
+  EXPECT_EQ(field->FullText(), c.full);
+  EXPECT_EQ(field->Caret(), c.caret);
+  EXPECT_TRUE(field->Modified());
+}
+
+INSTANTIATE_TEST_SUITE_P(CharacterClasses, FieldLiteral,
+                         ::testing::Values(LiteralCase{false, "Ж"_cp1251, "12-  -  ", 3},
+                                           LiteralCase{false, "я"_cp1251, "12-  -  ", 3},
+                                           LiteralCase{false, "z", "12-z -  ", 4},
+                                           LiteralCase{false, "/", "12-  -  ", 3},
+                                           LiteralCase{true, "Ж"_cp1251, "12-Ж -  "_cp1251, 4},
+                                           LiteralCase{true, "я"_cp1251, "12-я -  "_cp1251, 4},
+                                           LiteralCase{true, "Ё"_cp1251, "12-Ё -  "_cp1251, 4},
+                                           LiteralCase{true, "z", "12-z -  ", 4},
+                                           LiteralCase{true, "7", "12-7 -  ", 4},
+                                           LiteralCase{true, "/", "12-  -  ", 3},
+                                           LiteralCase{true, "-", "12-  -  ", 3}));
+
+TEST_F(FieldTest, AnInputPositionHoldsAnyCharacter) {
+  MakeFocused(Which::Old);
+  Play("Ж/"_cp1251);
+  Play("{RIGHT}-");
+  EXPECT_EQ(field->FullText(), "Ж/-- -  "_cp1251);
 }
 
 // Copy and cut take the selected characters of the full text, literals and blanks included.
