@@ -3,6 +3,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "toolkit/edges.h"
+#include "toolkit/system_colors.h"
 #include "window/masked_entry_field.h"
 
 namespace window {
@@ -11,31 +13,8 @@ namespace {
 using toolkit::Color;
 using toolkit::Rect;
 
-// The classic system colours of an entry field.
-constexpr Color kWindowColor{255, 255, 255};
-constexpr Color kHighlight{0, 0, 128};
-constexpr Color kHighlightText{255, 255, 255};
-constexpr Color kShadow{128, 128, 128};
-constexpr Color kDarkShadow{64, 64, 64};
-constexpr Color kLight{255, 255, 255};
-constexpr Color kCaretColor{0, 0, 0};
-
 constexpr int kBorderWidth = 2;
 constexpr int kTextIndent = 2;  // from the left edge of the interior
-
-Rect Inset(Rect rect, int by) {
-  return {rect.x + by, rect.y + by, std::max(0, rect.width - 2 * by),
-          std::max(0, rect.height - 2 * by)};
-}
-
-// A one-pixel frame, its top and left edges in one colour and its bottom and right in another.
-void DrawEdge(toolkit::Canvas& canvas, Rect r, Color top_left, Color bottom_right) {
-  if (r.width <= 0 || r.height <= 0) return;
-  canvas.FillRect({r.x, r.y, r.width - 1, 1}, top_left);
-  canvas.FillRect({r.x, r.y, 1, r.height - 1}, top_left);
-  canvas.FillRect({r.x, r.y + r.height - 1, r.width, 1}, bottom_right);
-  canvas.FillRect({r.x + r.width - 1, r.y, 1, r.height}, bottom_right);
-}
 
 // The text with every character the font lacks replaced by the font's default character.
 std::string DrawableText(std::string_view text, const toolkit::FontMetrics& metrics) {
@@ -81,11 +60,8 @@ int MaskedEntryField::NearestCaret(toolkit::Point at) {
 }
 
 void MaskedEntryField::Paint(toolkit::Canvas& canvas) {
-  const Rect bounds = Bounds();
-  // The classic sunken edge: shadow over highlight outside, dark shadow over light inside.
-  DrawEdge(canvas, bounds, kShadow, kLight);
-  DrawEdge(canvas, Inset(bounds, 1), kDarkShadow, Background());
-  canvas.FillRect(Interior(), kWindowColor);
+  toolkit::DrawSunkenEdge(canvas, Bounds());
+  canvas.FillRect(Interior(), toolkit::kWindowColor);
 
   const toolkit::FontMetrics metrics = canvas.Metrics(Font());
   const std::string text = DrawableText(ShownText(), metrics);
@@ -103,14 +79,15 @@ void MaskedEntryField::Paint(toolkit::Canvas& canvas) {
   };
   draw(0, start, TextColor());
   if (start < end) {
-    canvas.FillRect({x_at(start), origin.y, x_at(end) - x_at(start), metrics.height}, kHighlight);
-    draw(start, end, kHighlightText);
+    canvas.FillRect({x_at(start), origin.y, x_at(end) - x_at(start), metrics.height},
+                    toolkit::kHighlight);
+    draw(start, end, toolkit::kHighlightText);
   }
   draw(end, text.size(), TextColor());
 
   if (has_focus_ && Host().CaretVisible()) {
     canvas.FillRect({x_at(static_cast<std::size_t>(caret_)), origin.y, 1, metrics.height},
-                    kCaretColor);
+                    toolkit::kWindowText);
   }
 }
 

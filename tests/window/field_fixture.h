@@ -15,6 +15,7 @@
 #include "convert/fixed_text.h"
 #include "toolkit/backend.h"
 #include "toolkit/control.h"
+#include "toolkit/system_colors.h"
 #include "window/masked_entry_field.h"
 
 namespace window::testing {
@@ -107,7 +108,7 @@ inline constexpr toolkit::Rect kFieldBounds{100, 10, 120, 24};
 // Interior inset 2 from the bounds, text 2 further in; the 16-pixel cell centred in 20.
 inline constexpr toolkit::Point kTextOrigin{104, 14};
 inline constexpr toolkit::Color kRed{255, 0, 0};
-inline constexpr toolkit::Color kButtonFace{212, 208, 200};
+inline constexpr toolkit::Color kWindowBackground = toolkit::kButtonFace;
 
 enum class Which { Old, New };
 
@@ -117,7 +118,7 @@ class FieldTest : public ::testing::Test {
   void Make(Which which, std::string_view text = {}) {
     const bool old = which == Which::Old;
     variable = std::make_unique<convert::FixedText>(old ? 10 : 11, text);
-    const toolkit::ControlSetup setup{old ? 2 : 7, kFieldBounds, 1, kRed, kButtonFace};
+    const toolkit::ControlSetup setup{old ? 2 : 7, kFieldBounds, 1, kRed, kWindowBackground};
     field = std::make_unique<MaskedEntryField>(host, setup, old ? kOldTemplate : kNewTemplate,
                                                *variable, locale);
   }

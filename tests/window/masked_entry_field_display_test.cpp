@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/window/field_fixture.h"
+#include "toolkit/system_colors.h"
 
 namespace window::testing {
 namespace {
@@ -74,7 +75,7 @@ TEST_F(FieldTest, RefreshDiscardsAnEditAndKeepsCaretAndSelection) {
 // field without positions that never changes its variable.
 TEST_F(FieldTest, MalformedTemplate) {
   variable = std::make_unique<convert::FixedText>(10, "12-34-56");
-  const toolkit::ControlSetup setup{2, kFieldBounds, 1, kRed, kButtonFace};
+  const toolkit::ControlSetup setup{2, kFieldBounds, 1, kRed, kWindowBackground};
 #ifdef NDEBUG
   field = std::make_unique<MaskedEntryField>(host, setup, "K??", *variable, locale);
   field->FocusReceived(toolkit::FocusCause::Tab, {});
@@ -109,11 +110,11 @@ class FieldPaint : public FieldTest {
 TEST_F(FieldPaint, DrawsSunkenBorderWhiteInteriorAndIndentedText) {
   Make(Which::Old, "12-34-56");
   const RecordingBackend backend = Paint();
-  EXPECT_TRUE(Filled(backend, {100, 10, 119, 1}, {128, 128, 128})) << "outer shadow, top";
-  EXPECT_TRUE(Filled(backend, {219, 10, 1, 24}, {255, 255, 255})) << "outer highlight, right";
-  EXPECT_TRUE(Filled(backend, {101, 11, 1, 21}, {64, 64, 64})) << "inner dark shadow, left";
-  EXPECT_TRUE(Filled(backend, {101, 32, 118, 1}, kButtonFace)) << "inner light, bottom";
-  EXPECT_TRUE(Filled(backend, {102, 12, 116, 20}, {255, 255, 255})) << "interior";
+  EXPECT_TRUE(Filled(backend, {100, 10, 120, 1}, toolkit::kButtonShadow)) << "outer top";
+  EXPECT_TRUE(Filled(backend, {219, 10, 1, 24}, toolkit::kButtonHighlight)) << "outer right";
+  EXPECT_TRUE(Filled(backend, {101, 11, 1, 22}, toolkit::kButtonDarkShadow)) << "inner left";
+  EXPECT_TRUE(Filled(backend, {101, 32, 118, 1}, toolkit::kButtonFace)) << "inner bottom";
+  EXPECT_TRUE(Filled(backend, {102, 12, 116, 20}, toolkit::kWindowColor)) << "interior";
   ASSERT_EQ(backend.texts.size(), 1u);
   EXPECT_EQ(backend.texts[0].at, kTextOrigin);
   EXPECT_EQ(backend.texts[0].color, kRed);
@@ -127,18 +128,18 @@ TEST_F(FieldPaint, DrawsTheSelectionInHighlightColoursAndTheCaretWhenVisible) {
   EXPECT_EQ(backend.texts[0].text, "12");
   EXPECT_EQ(backend.texts[1].text, "-34");
   EXPECT_EQ(backend.texts[1].at, (toolkit::Point{kTextOrigin.x + 2 * kCharWidth, kTextOrigin.y}));
-  EXPECT_EQ(backend.texts[1].color, (toolkit::Color{255, 255, 255}));
+  EXPECT_EQ(backend.texts[1].color, toolkit::kHighlightText);
   EXPECT_EQ(backend.texts[2].text, "-56");
   EXPECT_TRUE(Filled(backend, {kTextOrigin.x + 2 * kCharWidth, kTextOrigin.y, 3 * kCharWidth, 16},
-                     {0, 0, 128}));
+                     toolkit::kHighlight));
   const toolkit::Rect caret{kTextOrigin.x + 5 * kCharWidth, kTextOrigin.y, 1, 16};
-  EXPECT_TRUE(Filled(backend, caret, {0, 0, 0}));
+  EXPECT_TRUE(Filled(backend, caret, toolkit::kWindowText));
 
   host.caret_visible = false;
-  EXPECT_FALSE(Filled(Paint(), caret, {0, 0, 0}));
+  EXPECT_FALSE(Filled(Paint(), caret, toolkit::kWindowText));
   host.caret_visible = true;
   field->FocusLost();
-  EXPECT_FALSE(Filled(Paint(), caret, {0, 0, 0})) << "no caret without the focus";
+  EXPECT_FALSE(Filled(Paint(), caret, toolkit::kWindowText)) << "no caret without the focus";
 }
 
 TEST_F(FieldPaint, DrawsACharacterOutsideTheFontAsItsDefaultCharacter) {
