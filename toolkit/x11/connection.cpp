@@ -182,6 +182,8 @@ bool Connection::WaitForEvent(const std::function<bool(const XEvent&)>& match, i
 
 Connection::ErrorTrap::ErrorTrap(Connection& connection)
     : connection_(connection), first_serial_(NextRequest(connection.display())) {
+  // Serials count per connection; an error of an earlier connection says nothing here.
+  g_last_error_serial = 0;
   ++g_open_traps;
 }
 
