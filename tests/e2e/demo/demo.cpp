@@ -6,7 +6,6 @@
 // Keys: Tab/Shift+Tab move the focus, Enter accepts, Esc closes, Ctrl+A/C/V select all, copy
 // and paste, Ctrl+Z minimizes the window, reports, and restores it a second later.
 // Usage: renumera_e2e_demo [--at X,Y]
-#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +13,7 @@
 
 #include "platform/code_page.h"
 #include "platform/cp1251_literal.h"
+#include "toolkit/resources.h"
 #include "toolkit/x11/x11_backend.h"
 
 using platform::operator""_cp1251;
@@ -46,19 +46,10 @@ std::string Hex(std::string_view bytes) {
   return hex;
 }
 
-// A round orange badge with a soft edge, to show alpha blending.
-platform::IconImage Badge(int size) {
-  platform::IconImage image{size, size, 32, std::vector<uint32_t>(size * size)};
-  const double r = size / 2.0;
-  for (int y = 0; y < size; ++y) {
-    for (int x = 0; x < size; ++x) {
-      const double dx = x + 0.5 - r, dy = y + 0.5 - r;
-      const double edge = r - std::sqrt(dx * dx + dy * dy);
-      const double alpha = edge >= 1 ? 1 : edge <= 0 ? 0 : edge;
-      image.argb[y * size + x] = (static_cast<uint32_t>(alpha * 255) << 24) | 0xF0A020;
-    }
-  }
-  return image;
+// The images of a built-in icon file; none when it is missing or unreadable.
+std::vector<platform::IconImage> BuiltInIcon(std::string_view name) {
+  auto images = platform::ReadIconFile(FindResource(name));
+  return images ? std::move(*images) : std::vector<platform::IconImage>{};
 }
 
 // Two-pixel edges: top-left and bottom-right colours of the outer, then the inner ring.
@@ -83,12 +74,13 @@ class Demo {
     spec.caption = std::string("Демо окно"_cp1251);
     spec.background = kFace;
     spec.class_name = "renumera-demo";
-    spec.icons = {Badge(16), Badge(32)};
+    spec.icons = BuiltInIcon("Emblem_multi.ico");
     if (!b_.CreateWindow(spec)) return false;
     label_font_ = b_.CreateFont({"Arial", 10, 400, 204});
     entry_font_ = b_.CreateFont({"Arial", 12, 700, 204});
     button_font_ = b_.CreateFont({"Arial", 10, 700, 204});
-    icon_ = Badge(32);
+    const auto arrows = BuiltInIcon("down.ico");
+    if (const platform::IconImage* arrow = platform::BestIcon(arrows, 32)) icon_ = *arrow;
     b_.ShowWindow();
     if (at != nullptr) b_.SetOuterPosition(*at);
     return true;
