@@ -5,7 +5,7 @@
 //   double click <button>  activated|deactivated  minimized <0|1>  restored <0|1>  close escape|request  outer X,Y
 // Keys: Tab/Shift+Tab move the focus, Enter accepts, Esc closes, Ctrl+A/C/V select all, copy
 // and paste, Ctrl+Z minimizes the window, reports, and restores it a second later.
-// Usage: renumera_e2e_demo [--at X,Y]
+// Usage: renumera_e2e_demo [--at X,Y] [--back-buffer]
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -68,7 +68,7 @@ class Demo {
  public:
   explicit Demo(Backend& backend) : b_(backend) {}
 
-  bool Open(const Point* at) {
+  bool Open(const Point* at, bool back_buffer) {
     NativeWindowSpec spec;
     spec.client_size = {300, 110};
     spec.caption = std::string("Демо окно"_cp1251);
@@ -81,6 +81,7 @@ class Demo {
     button_font_ = b_.CreateFont({"Arial", 10, 700, 204});
     const auto arrows = BuiltInIcon("down.ico");
     if (const platform::IconImage* arrow = platform::BestIcon(arrows, 32)) icon_ = *arrow;
+    b_.SetBackBuffer(back_buffer);
     b_.ShowWindow();
     if (at != nullptr) b_.SetOuterPosition(*at);
     return true;
@@ -255,8 +256,20 @@ class Demo {
 
 int main(int argc, char** argv) {
   Point at;
-  const bool placed = argc == 3 && std::strcmp(argv[1], "--at") == 0 &&
-                      std::sscanf(argv[2], "%d,%d", &at.x, &at.y) == 2;
+  bool placed = false;
+  bool back_buffer = false;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--back-buffer") == 0) {
+      back_buffer = true;
+    } else if (std::strcmp(argv[i], "--at") == 0 && i + 1 < argc &&
+               std::sscanf(argv[i + 1], "%d,%d", &at.x, &at.y) == 2) {
+      placed = true;
+      ++i;
+    } else {
+      std::fprintf(stderr, "usage: renumera_e2e_demo [--at X,Y] [--back-buffer]\n");
+      return 2;
+    }
+  }
   std::string error;
   auto backend = x11::CreateX11Backend(&error);
   if (!backend) {
@@ -266,7 +279,7 @@ int main(int argc, char** argv) {
   g_backend = backend.get();
   std::signal(SIGTERM, OnTerminate);
   Demo demo(*backend);
-  if (!demo.Open(placed ? &at : nullptr)) {
+  if (!demo.Open(placed ? &at : nullptr, back_buffer)) {
     std::fprintf(stderr, "renumera_e2e_demo: the window was refused\n");
     return 1;
   }
