@@ -1,6 +1,7 @@
 // The backend of each kind this build has.
 #include "toolkit/backend.h"
 #include "toolkit/headless/headless_backend.h"
+#include "toolkit/native_backend.h"
 
 namespace toolkit {
 
@@ -9,9 +10,8 @@ std::unique_ptr<Backend> CreateBackend(BackendKind kind, std::string* error) {
     case BackendKind::Headless:
       return std::make_unique<headless::HeadlessBackend>();
     case BackendKind::Native:
-      break;
+      return CreateNativeBackend(error);
   }
-  if (error != nullptr) *error = "no native window system in this build";
   return nullptr;
 }
 

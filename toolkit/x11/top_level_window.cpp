@@ -150,19 +150,35 @@ void TopLevelWindow::Destroy() {
 
 void TopLevelWindow::Show() {
   if (window_ == None || mapped_) return;
-  XMapWindow(connection_.display(), window_);
+  Display* display = connection_.display();
+  if (minimize_when_shown_) {
+    // ICCCM 4.1.4: a window mapped with IconicState in its WM_HINTS starts minimized.
+    if (XWMHints* hints = XGetWMHints(display, window_)) {
+      hints->flags |= StateHint;
+      hints->initial_state = IconicState;
+      XSetWMHints(display, window_, hints);
+      XFree(hints);
+    }
+  }
+  XMapWindow(display, window_);
   mapped_ = true;
   // Positions and states asked for next are only meaningful once the window manager has the
-  // window.
+  // window, which it says by setting WM_STATE; without a window manager (nobody owns the
+  // WM_Sn selection, ICCCM 2.8) the map itself is the sign.
+  const std::string manager_selection = "WM_S" + std::to_string(connection_.screen());
+  const bool managed =
+      XGetSelectionOwner(display, XInternAtom(display, manager_selection.c_str(), False)) != None;
   const Window window = window_;
   const Atom wm_state = connection_.atoms().wm_state;
-  auto is_managed = [window, wm_state](const XEvent& e) {
-    return (e.type == MapNotify && e.xmap.window == window) ||
-           (e.type == PropertyNotify && e.xproperty.window == window && e.xproperty.atom == wm_state);
+  auto is_managed = [window, wm_state, managed](const XEvent& e) {
+    if (managed) {
+      return e.type == PropertyNotify && e.xproperty.window == window &&
+             e.xproperty.atom == wm_state;
+    }
+    return e.type == MapNotify && e.xmap.window == window;
   };
   XEvent event;
   connection_.WaitForEvent(is_managed, kWindowManagerTimeoutMs, &event);
-  if (minimize_when_shown_) SetMinimized(true);
 }
 
 Point TopLevelWindow::OuterPosition() {

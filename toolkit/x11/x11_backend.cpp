@@ -6,7 +6,7 @@
 // motion is compressed to its latest position and exposures to one Expose per burst;
 // _NET_WM_PING is answered; keyboard mapping changes (MappingNotify) are taken in.
 // Does not yet: the caret blink time of the desktop settings (the classic 530 ms is used).
-#include "toolkit/x11/x11_backend.h"
+#include "toolkit/native_backend.h"
 
 #include "toolkit/x11/xlib.h"
 #include <X11/XKBlib.h>
@@ -188,11 +188,14 @@ std::optional<NativeMessage> X11Backend::OnClientMessage(const XClientMessageEve
 }
 
 }  // namespace
+}  // namespace toolkit::x11
 
-std::unique_ptr<Backend> CreateX11Backend(std::string* error) {
-  auto connection = Connection::Open(error);
+namespace toolkit {
+
+std::unique_ptr<Backend> CreateNativeBackend(std::string* error) {
+  auto connection = x11::Connection::Open(error);
   if (!connection) return nullptr;
-  return std::make_unique<X11Backend>(std::move(connection));
+  return std::make_unique<x11::X11Backend>(std::move(connection));
 }
 
-}  // namespace toolkit::x11
+}  // namespace toolkit

@@ -4,8 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 
-#include "toolkit/x11/x11_backend.h"
+#include "toolkit/native_backend.h"
 
 namespace toolkit::x11 {
 namespace {
@@ -19,7 +20,7 @@ class LiveDisplay : public testing::Test {
       error_ = "runs in the end-to-end harness's X server";
       return;
     }
-    shared_ = CreateX11Backend(&error_).release();
+    shared_ = CreateNativeBackend(&error_).release();
   }
   static void TearDownTestSuite() {
     delete shared_;
@@ -104,6 +105,47 @@ TEST_F(LiveDisplay, WakeForCloseEndsAWaitWithACloseRequest) {
   ASSERT_TRUE(message.has_value());
   EXPECT_EQ(message->kind, MessageKind::CloseRequest);
   EXPECT_FALSE(backend_->WaitMessage(0).has_value());
+}
+
+// The window manager carries out moves and state changes in its own time.
+bool Eventually(Backend& backend, const std::function<bool()>& condition) {
+  for (int i = 0; i < 40 && !condition(); ++i) backend.WaitMessage(50);
+  return condition();
+}
+
+NativeWindowSpec SmallWindow() {
+  NativeWindowSpec spec;
+  spec.client_size = {120, 40};
+  spec.caption = "Test";
+  spec.class_name = "renumera-live-test";
+  return spec;
+}
+
+TEST_F(LiveDisplay, OuterPositionIsTheFramesCornerBeforeAndAfterAMove) {
+  ASSERT_TRUE(backend_->CreateWindow(SmallWindow()));
+  backend_->SetOuterPosition({60, 40});
+  backend_->ShowWindow();
+  EXPECT_TRUE(Eventually(*backend_, [&] { return backend_->GetOuterPosition() == Point{60, 40}; }));
+  backend_->SetOuterPosition({333, 222});
+  EXPECT_TRUE(Eventually(*backend_, [&] { return backend_->GetOuterPosition() == Point{333, 222}; }))
+      << backend_->GetOuterPosition().x << "," << backend_->GetOuterPosition().y;
+}
+
+TEST_F(LiveDisplay, MinimizesAndRestoresThroughTheWindowManager) {
+  ASSERT_TRUE(backend_->CreateWindow(SmallWindow()));
+  backend_->ShowWindow();
+  EXPECT_FALSE(backend_->IsMinimized());
+  backend_->SetMinimized(true);
+  EXPECT_TRUE(backend_->IsMinimized());
+  backend_->SetMinimized(false);
+  EXPECT_FALSE(backend_->IsMinimized());
+}
+
+TEST_F(LiveDisplay, AWindowMinimizedBeforeItIsShownStartsMinimized) {
+  ASSERT_TRUE(backend_->CreateWindow(SmallWindow()));
+  backend_->SetMinimized(true);
+  backend_->ShowWindow();
+  EXPECT_TRUE(Eventually(*backend_, [&] { return backend_->IsMinimized(); }));
 }
 
 TEST_F(LiveDisplay, OwnClipboardTextIsPastedWithoutATransfer) {
