@@ -1,7 +1,5 @@
 #include "toolkit/x11/clipboard.h"
 
-#include <X11/Xatom.h>
-
 #include <algorithm>
 #include <climits>
 
@@ -170,8 +168,8 @@ bool Clipboard::HandleEvent(const XEvent& event) {
 void Clipboard::Answer(const XSelectionRequestEvent& request) {
   // ICCCM 2.2: an obsolete requestor names no property and means the target's name.
   const Atom property = request.property == None ? request.target : request.property;
-  const bool current = request.time == CurrentTime || owned_since_ == CurrentTime ||
-                       request.time >= owned_since_;
+  const bool current =
+      request.time == CurrentTime || owned_since_ == CurrentTime || request.time >= owned_since_;
   const bool granted = owned_ && request.owner == window_ &&
                        request.selection == connection_.atoms().clipboard && current;
 
@@ -196,10 +194,10 @@ bool Clipboard::WriteReply(const XSelectionRequestEvent& request, Atom property)
   const Atom target = request.target;
 
   if (target == atoms.targets) {
-    const long targets[] = {static_cast<long>(atoms.targets), static_cast<long>(atoms.utf8_string),
-                            static_cast<long>(atoms.text), static_cast<long>(XA_STRING),
-                            static_cast<long>(atoms.timestamp),
-                            static_cast<long>(atoms.save_targets)};
+    const long targets[] = {
+        static_cast<long>(atoms.targets),   static_cast<long>(atoms.utf8_string),
+        static_cast<long>(atoms.text),      static_cast<long>(XA_STRING),
+        static_cast<long>(atoms.timestamp), static_cast<long>(atoms.save_targets)};
     XChangeProperty(display, requestor, property, XA_ATOM, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(targets), std::size(targets));
     return true;

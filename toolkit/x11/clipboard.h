@@ -10,13 +10,12 @@
 // Does not yet: PRIMARY, MULTIPLE, sending INCR (a text larger than one request is refused).
 #pragma once
 
-#include "toolkit/x11/xlib.h"
-
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "toolkit/x11/connection.h"
+#include "toolkit/x11/xlib.h"
 
 namespace toolkit::x11 {
 

@@ -27,7 +27,9 @@ int OnProtocolError(Display* display, XErrorEvent* error) {
 }
 
 // Called first when the connection breaks; returning lets the exit handler below decide.
-int OnIOError(Display*) { return 0; }
+int OnIOError(Display*) {
+  return 0;
+}
 
 void InternAtoms(Display* display, Atoms& atoms) {
   struct Name {
@@ -122,12 +124,21 @@ void Connection::OnConnectionLost(Display*, void* self) {
 void Connection::NoteTime(const XEvent& event) {
   switch (event.type) {
     case KeyPress:
-    case KeyRelease: last_time_ = event.xkey.time; break;
+    case KeyRelease:
+      last_time_ = event.xkey.time;
+      break;
     case ButtonPress:
-    case ButtonRelease: last_time_ = event.xbutton.time; break;
-    case MotionNotify: last_time_ = event.xmotion.time; break;
-    case PropertyNotify: last_time_ = event.xproperty.time; break;
-    default: break;
+    case ButtonRelease:
+      last_time_ = event.xbutton.time;
+      break;
+    case MotionNotify:
+      last_time_ = event.xmotion.time;
+      break;
+    case PropertyNotify:
+      last_time_ = event.xproperty.time;
+      break;
+    default:
+      break;
   }
 }
 
@@ -187,7 +198,9 @@ Connection::ErrorTrap::ErrorTrap(Connection& connection)
   ++g_open_traps;
 }
 
-Connection::ErrorTrap::~ErrorTrap() { --g_open_traps; }
+Connection::ErrorTrap::~ErrorTrap() {
+  --g_open_traps;
+}
 
 bool Connection::ErrorTrap::Failed() {
   XSync(connection_.display(), False);

@@ -7,12 +7,12 @@
 // Does not yet: several displays or screens (the default screen only), threads.
 #pragma once
 
-#include "toolkit/x11/xlib.h"
-
 #include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
+
+#include "toolkit/x11/xlib.h"
 
 namespace toolkit::x11 {
 
@@ -57,8 +57,7 @@ class Connection {
 
   // Takes the first queued or arriving event that `match` accepts, leaving all others queued
   // in their order. False when none came within the timeout or the connection was lost.
-  bool WaitForEvent(const std::function<bool(const XEvent&)>& match, int timeout_ms,
-                    XEvent* out);
+  bool WaitForEvent(const std::function<bool(const XEvent&)>& match, int timeout_ms, XEvent* out);
 
   // Protocol errors are counted, never fatal: a request the server refuses (a requestor
   // window that vanished, a size it cannot handle) must not end the program.

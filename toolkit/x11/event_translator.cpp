@@ -1,7 +1,5 @@
 #include "toolkit/x11/event_translator.h"
 
-#include <X11/XKBlib.h>
-
 #include <string>
 
 namespace toolkit::x11 {
@@ -15,10 +13,13 @@ void EventTranslator::Reset(platform::CodePage code_page) {
 
 std::optional<NativeMessage> EventTranslator::Translate(XEvent& event) {
   switch (event.type) {
-    case KeyPress: return OnKeyPress(event.xkey);
-    case KeyRelease: return OnKeyRelease(event.xkey);
+    case KeyPress:
+      return OnKeyPress(event.xkey);
+    case KeyRelease:
+      return OnKeyRelease(event.xkey);
     case ButtonPress:
-    case ButtonRelease: return OnButton(event.xbutton);
+    case ButtonRelease:
+      return OnButton(event.xbutton);
     case MotionNotify: {
       NativeMessage message;
       message.kind = MessageKind::MouseMove;
@@ -27,8 +28,10 @@ std::optional<NativeMessage> EventTranslator::Translate(XEvent& event) {
       return message;
     }
     case FocusIn:
-    case FocusOut: return OnFocus(event.xfocus);
-    default: return std::nullopt;
+    case FocusOut:
+      return OnFocus(event.xfocus);
+    default:
+      return std::nullopt;
   }
 }
 

@@ -8,8 +8,6 @@
 // Does not yet: the wheel and extra buttons (4 and above are ignored), key repeat counts.
 #pragma once
 
-#include "toolkit/x11/xlib.h"
-
 #include <array>
 #include <optional>
 
@@ -18,6 +16,7 @@
 #include "toolkit/x11/connection.h"
 #include "toolkit/x11/input_method.h"
 #include "toolkit/x11/input_rules.h"
+#include "toolkit/x11/xlib.h"
 
 namespace toolkit::x11 {
 

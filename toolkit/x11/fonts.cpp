@@ -1,10 +1,10 @@
 #include "toolkit/x11/fonts.h"
 
+#include <algorithm>
 #include <cassert>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
-#include <algorithm>
 
 namespace toolkit::x11 {
 namespace {
@@ -25,9 +25,12 @@ constexpr StandIn kStandIns[] = {
 // The language fontconfig should prefer coverage for, by character set.
 const char* LanguageOfCharset(int charset) {
   switch (charset) {
-    case 204: return "ru";
-    case 0: return "en";
-    default: return nullptr;
+    case 204:
+      return "ru";
+    case 0:
+      return "en";
+    default:
+      return nullptr;
   }
 }
 
@@ -116,8 +119,8 @@ int FontTable::TextWidth(FontHandle font, std::string_view text) const {
     const std::string utf8 = platform::ToUtf8(loaded->code_page, text.substr(start, kPiece));
     XGlyphInfo extents{};
     XftTextExtentsUtf8(connection_.display(), loaded->xft,
-                       reinterpret_cast<const FcChar8*>(utf8.data()),
-                       static_cast<int>(utf8.size()), &extents);
+                       reinterpret_cast<const FcChar8*>(utf8.data()), static_cast<int>(utf8.size()),
+                       &extents);
     width += extents.xOff;
   }
   return static_cast<int>(std::min<long long>(width, INT_MAX));

@@ -9,9 +9,6 @@
 // the classic text output of the platform the program comes from does).
 #pragma once
 
-#include "toolkit/x11/xlib.h"  // before any other X header
-#include <X11/Xft/Xft.h>
-
 #include <map>
 #include <string>
 #include <string_view>
@@ -19,6 +16,7 @@
 #include "platform/code_page.h"
 #include "toolkit/font.h"
 #include "toolkit/x11/connection.h"
+#include "toolkit/x11/xlib.h"
 
 namespace toolkit::x11 {
 

@@ -1,7 +1,5 @@
 #include "toolkit/x11/input_method.h"
 
-#include <X11/Xutil.h>
-
 #include <clocale>
 #include <cstring>
 #include <vector>
@@ -17,10 +15,9 @@ namespace {
 void UseUtf8CharacterType() {
   const char* current = std::setlocale(LC_CTYPE, "");
   auto is_utf8 = [](const char* name) {
-    return name != nullptr && (std::strstr(name, "UTF-8") != nullptr ||
-                               std::strstr(name, "utf8") != nullptr ||
-                               std::strstr(name, "UTF8") != nullptr ||
-                               std::strstr(name, "utf-8") != nullptr);
+    return name != nullptr &&
+           (std::strstr(name, "UTF-8") != nullptr || std::strstr(name, "utf8") != nullptr ||
+            std::strstr(name, "UTF8") != nullptr || std::strstr(name, "utf-8") != nullptr);
   };
   if (!is_utf8(current)) std::setlocale(LC_CTYPE, "C.UTF-8");
 }
@@ -48,21 +45,20 @@ void InputMethod::Open() {
   im_ = XOpenIM(connection_.display(), nullptr, nullptr, nullptr);
   if (im_ == nullptr) {
     // No server now: be told when one starts.
-    waiting_for_server_ = XRegisterIMInstantiateCallback(
-        connection_.display(), nullptr, nullptr, nullptr, OnInstantiate,
-        reinterpret_cast<XPointer>(this));
+    waiting_for_server_ =
+        XRegisterIMInstantiateCallback(connection_.display(), nullptr, nullptr, nullptr,
+                                       OnInstantiate, reinterpret_cast<XPointer>(this));
     return;
   }
-  XIMCallback destroy = {reinterpret_cast<XPointer>(this),
-                         reinterpret_cast<XIMProc>(OnDestroy)};
+  XIMCallback destroy = {reinterpret_cast<XPointer>(this), reinterpret_cast<XIMProc>(OnDestroy)};
   XSetIMValues(im_, XNDestroyCallback, &destroy, nullptr);
   CreateContext();
 }
 
 void InputMethod::CreateContext() {
   if (im_ == nullptr || window_ == None) return;
-  ic_ = XCreateIC(im_, XNInputStyle, XIMPreeditNothing | XIMStatusNothing, XNClientWindow,
-                  window_, XNFocusWindow, window_, nullptr);
+  ic_ = XCreateIC(im_, XNInputStyle, XIMPreeditNothing | XIMStatusNothing, XNClientWindow, window_,
+                  XNFocusWindow, window_, nullptr);
   long filter_mask = 0;
   if (ic_ != nullptr) {
     XGetICValues(ic_, XNFilterEvents, &filter_mask, nullptr);
@@ -83,18 +79,23 @@ void InputMethod::AttachWindow(Window window, long base_event_mask) {
 void InputMethod::SetFocus(bool focused) {
   focused_ = focused;
   if (ic_ == nullptr) return;
-  if (focused) XSetICFocus(ic_);
-  else XUnsetICFocus(ic_);
+  if (focused)
+    XSetICFocus(ic_);
+  else
+    XUnsetICFocus(ic_);
 }
 
-bool InputMethod::Filter(XEvent& event) { return XFilterEvent(&event, None) == True; }
+bool InputMethod::Filter(XEvent& event) {
+  return XFilterEvent(&event, None) == True;
+}
 
 std::string InputMethod::LookupPress(XKeyEvent& event, KeySym* keysym) {
   *keysym = NoSymbol;
   if (ic_ == nullptr) {
     char bytes[32];
     const int length = XLookupString(&event, bytes, sizeof bytes, keysym, nullptr);
-    return TextWithoutInputMethod(*keysym, std::string_view(bytes, static_cast<std::size_t>(length)));
+    return TextWithoutInputMethod(*keysym,
+                                  std::string_view(bytes, static_cast<std::size_t>(length)));
   }
   std::vector<char> buffer(64);
   Status status = 0;
@@ -102,8 +103,8 @@ std::string InputMethod::LookupPress(XKeyEvent& event, KeySym* keysym) {
                                  keysym, &status);
   if (status == XBufferOverflow) {
     buffer.resize(static_cast<std::size_t>(length) + 1);
-    length = Xutf8LookupString(ic_, &event, buffer.data(), static_cast<int>(buffer.size()),
-                               keysym, &status);
+    length = Xutf8LookupString(ic_, &event, buffer.data(), static_cast<int>(buffer.size()), keysym,
+                               &status);
   }
   if (status != XLookupKeySym && status != XLookupBoth) *keysym = NoSymbol;
   if (status != XLookupChars && status != XLookupBoth) return {};
@@ -121,9 +122,9 @@ void InputMethod::OnDestroy(XIM, XPointer self, XPointer) {
 
 void InputMethod::DropServer() {
   if (window_ != None) XSelectInput(connection_.display(), window_, base_event_mask_);
-  waiting_for_server_ = XRegisterIMInstantiateCallback(
-      connection_.display(), nullptr, nullptr, nullptr, OnInstantiate,
-      reinterpret_cast<XPointer>(this));
+  waiting_for_server_ =
+      XRegisterIMInstantiateCallback(connection_.display(), nullptr, nullptr, nullptr,
+                                     OnInstantiate, reinterpret_cast<XPointer>(this));
 }
 
 void InputMethod::OnInstantiate(Display* display, XPointer self, XPointer) {

@@ -8,11 +8,10 @@
 // Does not yet: on-the-spot or over-the-spot preedit drawing.
 #pragma once
 
-#include "toolkit/x11/xlib.h"
-
 #include <string>
 
 #include "toolkit/x11/connection.h"
+#include "toolkit/x11/xlib.h"
 
 namespace toolkit::x11 {
 

@@ -1,10 +1,8 @@
 #include "toolkit/x11/input_rules.h"
 
-#include "toolkit/x11/xlib.h"
-#include <X11/Xutil.h>
-#include <X11/keysym.h>
-
 #include <cstdlib>
+
+#include "toolkit/x11/xlib.h"
 
 namespace toolkit::x11 {
 namespace {
@@ -15,18 +13,31 @@ struct KeysymKey {
 };
 
 constexpr KeysymKey kSpecialKeys[] = {
-    {XK_Tab, Key::Tab},           {XK_ISO_Left_Tab, Key::Tab},  {XK_KP_Tab, Key::Tab},
-    {XK_Return, Key::Enter},      {XK_KP_Enter, Key::Enter},    {XK_Escape, Key::Escape},
+    {XK_Tab, Key::Tab},
+    {XK_ISO_Left_Tab, Key::Tab},
+    {XK_KP_Tab, Key::Tab},
+    {XK_Return, Key::Enter},
+    {XK_KP_Enter, Key::Enter},
+    {XK_Escape, Key::Escape},
     {XK_BackSpace, Key::Backspace},
-    {XK_Delete, Key::Delete},     {XK_KP_Delete, Key::Delete},
-    {XK_Insert, Key::Insert},     {XK_KP_Insert, Key::Insert},
-    {XK_Home, Key::Home},         {XK_KP_Home, Key::Home},
-    {XK_End, Key::End},           {XK_KP_End, Key::End},
-    {XK_Left, Key::Left},         {XK_KP_Left, Key::Left},
-    {XK_Right, Key::Right},       {XK_KP_Right, Key::Right},
-    {XK_Up, Key::Up},             {XK_KP_Up, Key::Up},
-    {XK_Down, Key::Down},         {XK_KP_Down, Key::Down},
-    {XK_space, Key::Space},       {XK_KP_Space, Key::Space},
+    {XK_Delete, Key::Delete},
+    {XK_KP_Delete, Key::Delete},
+    {XK_Insert, Key::Insert},
+    {XK_KP_Insert, Key::Insert},
+    {XK_Home, Key::Home},
+    {XK_KP_Home, Key::Home},
+    {XK_End, Key::End},
+    {XK_KP_End, Key::End},
+    {XK_Left, Key::Left},
+    {XK_KP_Left, Key::Left},
+    {XK_Right, Key::Right},
+    {XK_KP_Right, Key::Right},
+    {XK_Up, Key::Up},
+    {XK_KP_Up, Key::Up},
+    {XK_Down, Key::Down},
+    {XK_KP_Down, Key::Down},
+    {XK_space, Key::Space},
+    {XK_KP_Space, Key::Space},
     {XK_F4, Key::F4},
 };
 
@@ -64,8 +75,7 @@ std::string TypedCharacters(std::string_view utf8, uint8_t modifiers) {
     const auto byte = static_cast<unsigned char>(utf8[i]);
     if (byte < 0x20 || byte == 0x7F) continue;
     // C1 controls U+0080..U+009F are C2 80..C2 9F in UTF-8.
-    if (byte == 0xC2 && i + 1 < utf8.size() &&
-        static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
+    if (byte == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
       ++i;
       continue;
     }

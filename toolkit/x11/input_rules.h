@@ -7,14 +7,13 @@
 // Does not yet: function keys other than F4, dead keys of their own (the input method composes).
 #pragma once
 
-#include "toolkit/x11/xlib.h"
-
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "toolkit/geometry.h"
 #include "toolkit/native_message.h"
+#include "toolkit/x11/xlib.h"
 
 namespace toolkit::x11 {
 

@@ -1,7 +1,5 @@
 #include "toolkit/x11/painter.h"
 
-#include <X11/extensions/Xrender.h>
-
 #include <algorithm>
 #include <bit>
 #include <string>
@@ -36,7 +34,9 @@ Painter::Painter(Connection& connection, const FontTable& fonts)
   colormap_ = DefaultColormap(connection.display(), connection.screen());
 }
 
-Painter::~Painter() { Attach(None, {}); }
+Painter::~Painter() {
+  Attach(None, {});
+}
 
 void Painter::Attach(Window window, Size size) {
   ReleaseBuffer();
@@ -56,9 +56,13 @@ void Painter::ReleaseBuffer() {
   buffer_ = None;
 }
 
-void Painter::SetBackBuffer(bool enabled) { back_buffer_ = enabled; }
+void Painter::SetBackBuffer(bool enabled) {
+  back_buffer_ = enabled;
+}
 
-Drawable Painter::Target() const { return buffer_ != None ? buffer_ : window_; }
+Drawable Painter::Target() const {
+  return buffer_ != None ? buffer_ : window_;
+}
 
 void Painter::Begin() {
   if (draw_ == nullptr) return;
@@ -74,8 +78,8 @@ void Painter::Begin() {
 void Painter::End() {
   if (draw_ == nullptr) return;
   if (buffer_ != None) {
-    XCopyArea(connection_.display(), buffer_, window_, copy_gc_, 0, 0, size_.width, size_.height,
-              0, 0);
+    XCopyArea(connection_.display(), buffer_, window_, copy_gc_, 0, 0, size_.width, size_.height, 0,
+              0);
   }
   XFlush(connection_.display());
 }

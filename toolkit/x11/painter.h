@@ -8,15 +8,13 @@
 // servers without the Render extension (icons are then skipped).
 #pragma once
 
-#include "toolkit/x11/xlib.h"  // before any other X header
-#include <X11/Xft/Xft.h>
-
 #include <string_view>
 
 #include "platform/icon_file.h"
 #include "toolkit/geometry.h"
 #include "toolkit/x11/connection.h"
 #include "toolkit/x11/fonts.h"
+#include "toolkit/x11/xlib.h"
 
 namespace toolkit::x11 {
 

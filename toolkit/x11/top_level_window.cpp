@@ -1,7 +1,5 @@
 #include "toolkit/x11/top_level_window.h"
 
-#include <X11/Xatom.h>
-#include <X11/Xutil.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -18,10 +16,11 @@ constexpr int kMaxIconSide = 256;
 constexpr long kMwmHintsFunctions = 1;
 constexpr long kMwmHintsDecorations = 2;
 constexpr long kMwmFuncMove = 4, kMwmFuncMinimize = 8, kMwmFuncClose = 32;
-constexpr long kMwmDecorBorder = 2, kMwmDecorTitle = 8, kMwmDecorMenu = 16,
-               kMwmDecorMinimize = 32;
+constexpr long kMwmDecorBorder = 2, kMwmDecorTitle = 8, kMwmDecorMenu = 16, kMwmDecorMinimize = 32;
 
-int Coordinate(int value) { return std::clamp(value, -kMaxSide, kMaxSide); }
+int Coordinate(int value) {
+  return std::clamp(value, -kMaxSide, kMaxSide);
+}
 
 void SetCardinals(Display* display, Window window, Atom property, Atom type, const long* items,
                   int count) {
@@ -75,10 +74,10 @@ bool TopLevelWindow::Create(const NativeWindowSpec& spec) {
   attributes.border_pixel = 0;
   attributes.event_mask = kEventMask;
   Connection::ErrorTrap trap(connection_);
-  window_ = XCreateWindow(display, connection_.root(), Coordinate(position_.x),
-                          Coordinate(position_.y), size_.width, size_.height, 0, CopyFromParent,
-                          InputOutput, CopyFromParent, CWBackPixel | CWBorderPixel | CWEventMask,
-                          &attributes);
+  window_ =
+      XCreateWindow(display, connection_.root(), Coordinate(position_.x), Coordinate(position_.y),
+                    size_.width, size_.height, 0, CopyFromParent, InputOutput, CopyFromParent,
+                    CWBackPixel | CWBorderPixel | CWEventMask, &attributes);
   if (trap.Failed()) {
     window_ = None;
     return false;
@@ -107,10 +106,9 @@ bool TopLevelWindow::Create(const NativeWindowSpec& spec) {
   SetCardinals(display, window_, atoms.net_wm_pid, XA_CARDINAL, &pid, 1);
   const long type = static_cast<long>(atoms.net_wm_window_type_normal);
   SetCardinals(display, window_, atoms.net_wm_window_type, XA_ATOM, &type, 1);
-  const long motif[5] = {kMwmHintsFunctions | kMwmHintsDecorations,
-                         kMwmFuncMove | kMwmFuncMinimize | kMwmFuncClose,
-                         kMwmDecorBorder | kMwmDecorTitle | kMwmDecorMenu | kMwmDecorMinimize, 0,
-                         0};
+  const long motif[5] = {
+      kMwmHintsFunctions | kMwmHintsDecorations, kMwmFuncMove | kMwmFuncMinimize | kMwmFuncClose,
+      kMwmDecorBorder | kMwmDecorTitle | kMwmDecorMenu | kMwmDecorMinimize, 0, 0};
   SetCardinals(display, window_, atoms.motif_wm_hints, atoms.motif_wm_hints, motif, 5);
   const std::vector<long> icon = NetWmIconData(spec.icons);
   if (!icon.empty()) {
@@ -231,9 +229,13 @@ long TopLevelWindow::WmState() {
   return state;
 }
 
-bool TopLevelWindow::ManagedByWindowManager() { return WmState() != -1; }
+bool TopLevelWindow::ManagedByWindowManager() {
+  return WmState() != -1;
+}
 
-bool TopLevelWindow::Minimized() { return WmState() == IconicState; }
+bool TopLevelWindow::Minimized() {
+  return WmState() == IconicState;
+}
 
 void TopLevelWindow::WaitForWmState(long state) {
   const Window window = window_;
@@ -271,8 +273,8 @@ void TopLevelWindow::SetMinimized(bool minimized) {
   message.xclient.format = 32;
   message.xclient.data.l[0] = 1;  // the request comes from an application
   message.xclient.data.l[1] = static_cast<long>(connection_.LastTime());
-  XSendEvent(display, connection_.root(), False,
-             SubstructureRedirectMask | SubstructureNotifyMask, &message);
+  XSendEvent(display, connection_.root(), False, SubstructureRedirectMask | SubstructureNotifyMask,
+             &message);
   WaitForWmState(NormalState);
 }
 

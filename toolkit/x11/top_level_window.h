@@ -11,12 +11,11 @@
 // given), several monitors' work areas.
 #pragma once
 
-#include "toolkit/x11/xlib.h"
-
 #include <vector>
 
 #include "toolkit/backend.h"
 #include "toolkit/x11/connection.h"
+#include "toolkit/x11/xlib.h"
 
 namespace toolkit::x11 {
 

@@ -6,13 +6,10 @@
 // motion is compressed to its latest position and exposures to one Expose per burst;
 // _NET_WM_PING is answered; keyboard mapping changes (MappingNotify) are taken in.
 // Does not yet: the caret blink time of the desktop settings (the classic 530 ms is used).
-#include "toolkit/native_backend.h"
-
-#include "toolkit/x11/xlib.h"
-#include <X11/XKBlib.h>
 
 #include <chrono>
 
+#include "toolkit/native_backend.h"
 #include "toolkit/x11/clipboard.h"
 #include "toolkit/x11/connection.h"
 #include "toolkit/x11/event_translator.h"
@@ -20,6 +17,7 @@
 #include "toolkit/x11/input_method.h"
 #include "toolkit/x11/painter.h"
 #include "toolkit/x11/top_level_window.h"
+#include "toolkit/x11/xlib.h"
 
 namespace toolkit::x11 {
 namespace {
@@ -166,8 +164,10 @@ std::optional<NativeMessage> X11Backend::Handle(XEvent& event) {
         XNextEvent(display, &event);
       }
       return translator_.Translate(event);
-    case ClientMessage: return OnClientMessage(event.xclient);
-    default: return translator_.Translate(event);
+    case ClientMessage:
+      return OnClientMessage(event.xclient);
+    default:
+      return translator_.Translate(event);
   }
 }
 

@@ -76,12 +76,12 @@ int main() {
         std::printf("saved %s\n", saved.c_str());
         std::fflush(stdout);
       }
-      XChangeProperty(display, request.requestor, request.property, null_atom, 32,
-                      PropModeReplace, nullptr, 0);
+      XChangeProperty(display, request.requestor, request.property, null_atom, 32, PropModeReplace,
+                      nullptr, 0);
       Reply(request, ok ? request.property : None);
     } else if (request.selection == clipboard && request.target == utf8_string) {
-      XChangeProperty(display, request.requestor, request.property, utf8_string, 8,
-                      PropModeReplace, reinterpret_cast<const unsigned char*>(saved.data()),
+      XChangeProperty(display, request.requestor, request.property, utf8_string, 8, PropModeReplace,
+                      reinterpret_cast<const unsigned char*>(saved.data()),
                       static_cast<int>(saved.size()));
       Reply(request, request.property);
     } else if (request.selection == clipboard && request.target == targets) {

@@ -24,7 +24,9 @@ namespace {
 
 Backend* g_backend = nullptr;
 
-void OnTerminate(int) { g_backend->WakeForClose(); }
+void OnTerminate(int) {
+  g_backend->WakeForClose();
+}
 
 void Say(const std::string& line) {
   std::printf("%s\n", line.c_str());
@@ -66,19 +68,28 @@ class PlainEntry final : public EntryControl {
   bool KeyDown(Key key, uint8_t modifiers) override {
     if (modifiers & kControl) {
       switch (key) {
-        case Key::A: Select(true); return true;
-        case Key::C: Host().SetClipboardText(text_); return true;
-        case Key::V: Paste(); return true;
+        case Key::A:
+          Select(true);
+          return true;
+        case Key::C:
+          Host().SetClipboardText(text_);
+          return true;
+        case Key::V:
+          Paste();
+          return true;
         case Key::Z:
           window_->SetMinimized(true);
           Say("minimized " + std::to_string(window_->IsMinimized()));
           return true;
-        default: return false;
+        default:
+          return false;
       }
     }
     if (key != Key::Backspace) return false;
-    if (selected_) text_.clear();
-    else if (!text_.empty()) text_.pop_back();
+    if (selected_)
+      text_.clear();
+    else if (!text_.empty())
+      text_.pop_back();
     Select(false);
     return true;
   }
@@ -136,15 +147,30 @@ class PlainEntry final : public EntryControl {
 };
 
 constexpr ControlDefinition kControls[] = {
-    {.number = 1, .kind = ControlKind::StaticText, .name = "label", .at = {6, 10},
+    {.number = 1,
+     .kind = ControlKind::StaticText,
+     .name = "label",
+     .at = {6, 10},
      .content = "Номер:"_cp1251},
-    {.number = 2, .kind = ControlKind::EntryField, .name = "entry", .at = {48, 6},
-     .size = Size{95, 14}, .font = {.points = 12, .weight = 700, .color = Color{255, 0, 0}}},
-    {.number = 3, .kind = ControlKind::Image, .name = "arrow", .at = {12, 34},
+    {.number = 2,
+     .kind = ControlKind::EntryField,
+     .name = "entry",
+     .at = {48, 6},
+     .size = Size{95, 14},
+     .font = {.points = 12, .weight = 700, .color = Color{255, 0, 0}}},
+    {.number = 3,
+     .kind = ControlKind::Image,
+     .name = "arrow",
+     .at = {12, 34},
      .content = "down.ico"},
-    {.number = 4, .kind = ControlKind::PushButton, .name = "button", .at = {55, 35},
-     .size = Size{50, 16}, .content = "Готово"_cp1251,
-     .font = {.weight = 700, .color = Color{128, 0, 0}}, .default_button = true},
+    {.number = 4,
+     .kind = ControlKind::PushButton,
+     .name = "button",
+     .at = {55, 35},
+     .size = Size{50, 16},
+     .content = "Готово"_cp1251,
+     .font = {.weight = 700, .color = Color{128, 0, 0}},
+     .default_button = true},
 };
 
 // Arial 10 points at 96 dpi has base units of 8 x 15 pixels: the client area is 300 x 120.

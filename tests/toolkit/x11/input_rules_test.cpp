@@ -1,9 +1,8 @@
 // GoogleTest comes before the X headers, whose None macro it would not survive.
+// clang-format off
 #include <gtest/gtest.h>
-
 #include "toolkit/x11/input_rules.h"
-
-#include <X11/keysym.h>
+// clang-format on
 
 namespace toolkit::x11 {
 namespace {
@@ -25,15 +24,14 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         KeyCase{XK_Tab, XK_Tab, Key::Tab},
         // Shift+Tab arrives as ISO_Left_Tab.
-        KeyCase{XK_ISO_Left_Tab, XK_Tab, Key::Tab},
-        KeyCase{XK_Return, XK_Return, Key::Enter}, KeyCase{XK_KP_Enter, XK_KP_Enter, Key::Enter},
-        KeyCase{XK_Escape, XK_Escape, Key::Escape},
+        KeyCase{XK_ISO_Left_Tab, XK_Tab, Key::Tab}, KeyCase{XK_Return, XK_Return, Key::Enter},
+        KeyCase{XK_KP_Enter, XK_KP_Enter, Key::Enter}, KeyCase{XK_Escape, XK_Escape, Key::Escape},
         KeyCase{XK_BackSpace, XK_BackSpace, Key::Backspace},
         KeyCase{XK_KP_Delete, XK_KP_Delete, Key::Delete},
         KeyCase{XK_KP_Home, XK_KP_Home, Key::Home}, KeyCase{XK_KP_End, XK_KP_End, Key::End},
         KeyCase{XK_KP_Left, XK_KP_Left, Key::Left}, KeyCase{XK_Right, XK_Right, Key::Right},
-        KeyCase{XK_KP_Insert, XK_KP_Insert, Key::Insert},
-        KeyCase{XK_space, XK_space, Key::Space}, KeyCase{XK_F4, XK_F4, Key::F4},
+        KeyCase{XK_KP_Insert, XK_KP_Insert, Key::Insert}, KeyCase{XK_space, XK_space, Key::Space},
+        KeyCase{XK_F4, XK_F4, Key::F4},
         // With NumLock on the keypad types digits; it is no navigation key then.
         KeyCase{XK_KP_4, XK_KP_Left, Key::Other}, KeyCase{XK_KP_Decimal, XK_KP_Delete, Key::Other},
         // Letters go by the first group: Ctrl+С in a Russian layout is Ctrl+C.
@@ -56,7 +54,7 @@ TEST(TypedCharacters, KeepsPrintableTextAndDropsControlsAndShortcuts) {
   EXPECT_EQ(TypedCharacters("\r", 0), "");
   EXPECT_EQ(TypedCharacters("\x08", 0), "");
   EXPECT_EQ(TypedCharacters("\x7F", 0), "");
-  EXPECT_EQ(TypedCharacters("\xC2\x98x", 0), "x");  // a C1 control
+  EXPECT_EQ(TypedCharacters("\xC2\x98x", 0), "x");        // a C1 control
   EXPECT_EQ(TypedCharacters("\xC2\xA0", 0), "\xC2\xA0");  // no-break space is text
   EXPECT_EQ(TypedCharacters("\x03", kControl), "");
   EXPECT_EQ(TypedCharacters("1", kControl), "");
@@ -98,7 +96,9 @@ TEST(DoubleClickTracker, PairsPressesCloseInTimeAndPlace) {
 }
 
 TEST(DoubleClickTracker, AThirdPressStartsAfresh) {
-  ExpectClicks({{1, {5, 5}, 100, false}, {1, {5, 5}, 200, true}, {1, {5, 5}, 300, false},
+  ExpectClicks({{1, {5, 5}, 100, false},
+                {1, {5, 5}, 200, true},
+                {1, {5, 5}, 300, false},
                 {1, {5, 5}, 400, true}});
 }
 

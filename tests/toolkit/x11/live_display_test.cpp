@@ -49,8 +49,8 @@ TEST_F(LiveDisplay, ArialHasTheMetricsOfArial) {
     int letters_width;
   };
   // Arial at 8, 10 and 12 points at 96 dpi (11, 13 and 16 px).
-  const Case cases[] = {{8, 400, {10, 3, 13}, 334}, {10, 400, {12, 3, 15}, 397},
-                        {12, 400, {15, 4, 19}, 491}};
+  const Case cases[] = {
+      {8, 400, {10, 3, 13}, 334}, {10, 400, {12, 3, 15}, 397}, {12, 400, {15, 4, 19}, 491}};
   for (const Case& c : cases) {
     const FontHandle font = backend_->CreateFont({"Arial", c.points, c.weight, 204});
     ASSERT_NE(font, 0);
@@ -127,7 +127,10 @@ TEST_F(LiveDisplay, OuterPositionIsTheFramesCornerBeforeAndAfterAMove) {
   backend_->ShowWindow();
   EXPECT_TRUE(Eventually(*backend_, [&] { return backend_->GetOuterPosition() == Point{60, 40}; }));
   backend_->SetOuterPosition({333, 222});
-  EXPECT_TRUE(Eventually(*backend_, [&] { return backend_->GetOuterPosition() == Point{333, 222}; }))
+  EXPECT_TRUE(Eventually(*backend_,
+                         [&] {
+                           return backend_->GetOuterPosition() == Point{333, 222};
+                         }))
       << backend_->GetOuterPosition().x << "," << backend_->GetOuterPosition().y;
 }
 
