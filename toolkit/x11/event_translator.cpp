@@ -3,6 +3,21 @@
 #include <string>
 
 namespace toolkit::x11 {
+namespace {
+
+// The key's symbol in the first keyboard group, or in the first group that has a Latin letter
+// on it: with only a Russian layout loaded, the letter keys still name their shortcuts, as
+// they do by key position on the platform the toolkit comes from.
+KeySym ShortcutKeysym(Display* display, KeyCode keycode) {
+  const KeySym first = XkbKeycodeToKeysym(display, keycode, 0, 0);
+  for (int group = 0; group < XkbNumKbdGroups; ++group) {
+    const KeySym keysym = XkbKeycodeToKeysym(display, keycode, group, 0);
+    if ((keysym >= XK_a && keysym <= XK_z) || (keysym >= XK_A && keysym <= XK_Z)) return keysym;
+  }
+  return first;
+}
+
+}  // namespace
 
 void EventTranslator::Reset(platform::CodePage code_page) {
   code_page_ = code_page;
@@ -46,7 +61,7 @@ NativeMessage EventTranslator::OnKeyPress(XKeyEvent& event) {
   NativeMessage message;
   message.kind = MessageKind::KeyDown;
   message.modifiers = ModifiersOfState(event.state);
-  message.key = KeyOfKeysym(keysym, XkbKeycodeToKeysym(display, keycode, 0, 0));
+  message.key = KeyOfKeysym(keysym, ShortcutKeysym(display, keycode));
   bool dropped = false;
   message.text = platform::FromUtf8(code_page_, TypedCharacters(utf8, message.modifiers), &dropped);
   if (dropped) XBell(display, 0);

@@ -47,13 +47,13 @@ constexpr KeysymKey kLetterKeys[] = {
 
 }  // namespace
 
-Key KeyOfKeysym(KeySym keysym, KeySym first_group_keysym) {
+Key KeyOfKeysym(KeySym keysym, KeySym shortcut_keysym) {
   for (const KeysymKey& entry : kSpecialKeys) {
     if (entry.keysym == keysym) return entry.key;
   }
   KeySym lower = 0;
   KeySym upper = 0;
-  XConvertCase(first_group_keysym, &lower, &upper);
+  XConvertCase(shortcut_keysym, &lower, &upper);
   for (const KeysymKey& entry : kLetterKeys) {
     if (entry.keysym == lower) return entry.key;
   }

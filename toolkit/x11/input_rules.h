@@ -2,7 +2,7 @@
 // double-clicks. Pure rules over keysyms and event fields, so they are tested without a server.
 //
 // Supports: the editing, navigation and dialog keys with their keypad forms (NumLock off),
-// ISO_Left_Tab as Shift+Tab, letters for shortcuts by their first-group keysym, Shift/Ctrl/Alt,
+// ISO_Left_Tab as Shift+Tab, letters for shortcuts by key position, Shift/Ctrl/Alt,
 // the double-click rule (500 ms, 4 x 4 px square).
 // Does not yet: function keys other than F4, dead keys of their own (the input method composes).
 #pragma once
@@ -17,10 +17,11 @@
 
 namespace toolkit::x11 {
 
-// `keysym` is the key's symbol under the current modifiers and layout; `first_group_keysym`
-// the symbol of the same key in the first keyboard group without modifiers, which names the
-// letter keys (Ctrl+C is Key::C in a Russian layout too).
-Key KeyOfKeysym(KeySym keysym, KeySym first_group_keysym);
+// `keysym` is the key's symbol under the current modifiers and layout; `shortcut_keysym` the
+// symbol of the same key without modifiers in the first keyboard group (or the first group
+// with a Latin letter on it), which names the letter keys: Ctrl+C is Key::C in a Russian
+// layout too.
+Key KeyOfKeysym(KeySym keysym, KeySym shortcut_keysym);
 
 uint8_t ModifiersOfState(unsigned int state);
 
