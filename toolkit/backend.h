@@ -34,7 +34,7 @@ class Backend {
   virtual ~Backend() = default;
 
   // Window. CreateWindow returns false when the window system refuses the window.
-  virtual bool CreateWindow(const NativeWindowSpec& spec) = 0;
+  virtual bool CreateWindow(const NativeWindowSpec& wanted) = 0;
   virtual void DestroyWindow() = 0;
   virtual void ShowWindow() = 0;
   // The outer (frame) top-left corner on the screen, in pixels.
@@ -50,10 +50,10 @@ class Backend {
   virtual void WakeForClose() = 0;
   virtual int CaretBlinkMs() = 0;
 
-  // Fonts and text. The spec's charset is resolved (never kDefaultCharset) and decides the
+  // Fonts and text. The requested charset is resolved (never kDefaultCharset) and decides the
   // code page of every text drawn or measured with the font. Fonts are created and measured
   // before CreateWindow, since the window's size comes from its font.
-  virtual FontHandle CreateFont(const FontSpec& spec) = 0;
+  virtual FontHandle CreateFont(const FontSpec& wanted) = 0;
   virtual void DestroyFont(FontHandle font) = 0;
   virtual FontMetrics GetFontMetrics(FontHandle font) = 0;
   virtual int TextWidth(FontHandle font, std::string_view text) = 0;

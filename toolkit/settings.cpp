@@ -9,9 +9,9 @@ void ToolkitSettings::SetDefaultCharset(int charset) {
   default_charset_ = charset;
 }
 
-FontSpec ToolkitSettings::Resolve(FontSpec spec) const {
-  if (spec.charset == kDefaultCharset) spec.charset = default_charset_;
-  return spec;
+FontSpec ToolkitSettings::Resolve(FontSpec wanted) const {
+  if (wanted.charset == kDefaultCharset) wanted.charset = default_charset_;
+  return wanted;
 }
 
 FontSpec ToolkitSettings::Standard(StandardFont which) const {

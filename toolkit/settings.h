@@ -20,7 +20,7 @@ class ToolkitSettings {
   void SetDefaultCharset(int charset);
   int DefaultCharset() const { return default_charset_; }
   // The request with kDefaultCharset replaced by the default character set.
-  FontSpec Resolve(FontSpec spec) const;
+  FontSpec Resolve(FontSpec wanted) const;
 
   // The toolkit's two standard 8-point fonts, with their character set resolved.
   FontSpec Standard(StandardFont which) const;

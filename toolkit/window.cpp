@@ -32,14 +32,14 @@ bool Window::Open() {
   window_charset.charset = definition_.font.charset;
   code_page_ = platform::CodePageOfCharset(Settings().Resolve(window_charset).charset);
 
-  NativeWindowSpec spec;
-  spec.client_size = units_.ToPixels(definition_.client_size);
-  spec.caption = std::string(definition_.caption);
-  spec.code_page = code_page_;
-  spec.icons = WindowIconImages(definition_.icon);
-  spec.background = BackgroundColor();
-  spec.class_name = std::string(definition_.class_name);
-  if (!backend_.CreateWindow(spec)) {
+  NativeWindowSpec wanted;
+  wanted.client_size = units_.ToPixels(definition_.client_size);
+  wanted.caption = std::string(definition_.caption);
+  wanted.code_page = code_page_;
+  wanted.icons = WindowIconImages(definition_.icon);
+  wanted.background = BackgroundColor();
+  wanted.class_name = std::string(definition_.class_name);
+  if (!backend_.CreateWindow(wanted)) {
     Close();
     return false;
   }
@@ -65,7 +65,7 @@ void Window::Close() {
   std::vector<ControlSlot> closing;
   closing.swap(controls_);
   closing.clear();
-  for (const auto& [spec, handle] : fonts_) backend_.DestroyFont(handle);
+  for (const auto& [wanted, handle] : fonts_) backend_.DestroyFont(handle);
   fonts_.clear();
   window_font_ = 0;
   if (native_window_) backend_.DestroyWindow();
@@ -78,19 +78,19 @@ void Window::Close() {
 
 FontHandle Window::FontFor(const FontOverride& override) {
   const WindowFont& base = definition_.font;
-  const FontSpec spec = Settings().Resolve({
+  const FontSpec wanted = Settings().Resolve({
       .face = std::string(override.face.value_or(base.face)),
       .points = override.points.value_or(base.points),
       .weight = override.weight.value_or(base.weight),
       .charset = override.charset.value_or(base.charset),
   });
   for (const auto& [known, handle] : fonts_) {
-    if (known == spec) return handle;
+    if (known == wanted) return handle;
   }
-  const FontHandle handle = backend_.CreateFont(spec);
+  const FontHandle handle = backend_.CreateFont(wanted);
   // A control font the window system cannot make falls back to the window font.
   if (handle == 0) return window_font_;
-  fonts_.emplace_back(spec, handle);
+  fonts_.emplace_back(wanted, handle);
   return handle;
 }
 

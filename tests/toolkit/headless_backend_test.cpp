@@ -9,10 +9,10 @@ namespace {
 class Picture : public ::testing::Test {
  protected:
   void SetUp() override {
-    NativeWindowSpec spec;
-    spec.client_size = {100, 40};
-    spec.background = {9, 9, 9};
-    ASSERT_TRUE(backend.CreateWindow(spec));
+    NativeWindowSpec wanted;
+    wanted.client_size = {100, 40};
+    wanted.background = {9, 9, 9};
+    ASSERT_TRUE(backend.CreateWindow(wanted));
     font = backend.CreateFont({"Arial", 8, 400, 0});
   }
   HeadlessBackend backend;
@@ -45,11 +45,11 @@ TEST_F(Picture, DrawingOutsideTheClientAreaIsClipped) {
 
 TEST(HeadlessBackend, RefusesWindowsNoScreenHolds) {
   HeadlessBackend backend;
-  NativeWindowSpec spec;
-  spec.client_size = {0, 10};
-  EXPECT_FALSE(backend.CreateWindow(spec));
-  spec.client_size = {100000, 10};
-  EXPECT_FALSE(backend.CreateWindow(spec));
+  NativeWindowSpec wanted;
+  wanted.client_size = {0, 10};
+  EXPECT_FALSE(backend.CreateWindow(wanted));
+  wanted.client_size = {100000, 10};
+  EXPECT_FALSE(backend.CreateWindow(wanted));
 }
 
 TEST(HeadlessBackend, TheScriptInOrderThenACloseRequest) {

@@ -23,14 +23,14 @@ TEST_F(Building, EachControlGetsTheWindowFontWithItsOverrides) {
   Settings().SetDefaultCharset(204);
   WindowHarness h;
   ASSERT_TRUE(h.Open());
-  const auto spec = [&](int number) {
+  const auto wanted = [&](int number) {
     return h.backend.FontSpecOf(h.window.ControlAt(number)->Font());
   };
-  EXPECT_EQ(spec(kLabel1), (FontSpec{"Arial", 14, 700, 204}));
-  EXPECT_EQ(spec(kField1), (FontSpec{"Arial", 14, 700, 0}));
-  EXPECT_EQ(spec(kImage1), (FontSpec{"Arial", 14, 400, 204}));
-  EXPECT_EQ(spec(kField2), (FontSpec{"Arial", 14, 400, 204}));
-  EXPECT_EQ(spec(kNote), (FontSpec{"Tahoma", 7, 400, 0}));
+  EXPECT_EQ(wanted(kLabel1), (FontSpec{"Arial", 14, 700, 204}));
+  EXPECT_EQ(wanted(kField1), (FontSpec{"Arial", 14, 700, 0}));
+  EXPECT_EQ(wanted(kImage1), (FontSpec{"Arial", 14, 400, 204}));
+  EXPECT_EQ(wanted(kField2), (FontSpec{"Arial", 14, 400, 204}));
+  EXPECT_EQ(wanted(kNote), (FontSpec{"Tahoma", 7, 400, 0}));
   // Equal requests share one font: window, bold, bold Western, small.
   EXPECT_EQ(h.backend.LiveFonts(), 4);
   EXPECT_EQ(h.window.ControlAt(kLabel1)->TextColor(), (Color{255, 0, 0}));
@@ -101,11 +101,11 @@ TEST_F(Building, BuiltInIconsForTheWindowAndItsImages) {
 TEST_F(Building, TheNativeWindowGetsCaptionSizeAndBackground) {
   WindowHarness h;
   ASSERT_TRUE(h.Open());
-  const NativeWindowSpec& spec = h.backend.WindowSpec();
-  EXPECT_EQ(spec.caption, "Test window");
-  EXPECT_EQ(spec.class_name, "test");
-  EXPECT_EQ(spec.client_size, (Size{268, 106}));
-  EXPECT_EQ(spec.background, kButtonFace);
+  const NativeWindowSpec& wanted = h.backend.WindowSpec();
+  EXPECT_EQ(wanted.caption, "Test window");
+  EXPECT_EQ(wanted.class_name, "test");
+  EXPECT_EQ(wanted.client_size, (Size{268, 106}));
+  EXPECT_EQ(wanted.background, kButtonFace);
   EXPECT_TRUE(h.backend.IsShown());
 }
 

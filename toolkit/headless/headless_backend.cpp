@@ -102,20 +102,20 @@ std::optional<NativeMessage> HeadlessBackend::WaitMessage(int) {
   return next;
 }
 
-bool HeadlessBackend::CreateWindow(const NativeWindowSpec& spec) {
+bool HeadlessBackend::CreateWindow(const NativeWindowSpec& wanted) {
   assert(!has_window_ && "the headless backend drives one window at a time");
-  const Size size = spec.client_size;
+  const Size size = wanted.client_size;
   if (refuse_window_ || has_window_ || size.width <= 0 || size.height <= 0 ||
       size.width > kMaxWindowSide || size.height > kMaxWindowSide) {
     refuse_window_ = false;
     return false;
   }
-  spec_ = spec;
+  wanted_ = wanted;
   has_window_ = true;
   shown_ = false;
   minimized_ = false;
   pixels_.assign(static_cast<std::size_t>(size.width) * size.height,
-                 Pixel{.color = spec.background});
+                 Pixel{.color = wanted.background});
   return true;
 }
 
@@ -131,9 +131,9 @@ void HeadlessBackend::ShowWindow() {
   if (options_.activate_on_show) script_.push_front(MessageOf(MessageKind::Activated));
 }
 
-FontHandle HeadlessBackend::CreateFont(const FontSpec& spec) {
-  assert(spec.charset != kDefaultCharset && "backends receive the character set resolved");
-  fonts_.push_back({spec});
+FontHandle HeadlessBackend::CreateFont(const FontSpec& wanted) {
+  assert(wanted.charset != kDefaultCharset && "backends receive the character set resolved");
+  fonts_.push_back({wanted});
   return static_cast<FontHandle>(fonts_.size());
 }
 
@@ -143,7 +143,7 @@ void HeadlessBackend::DestroyFont(FontHandle font) {
 
 const FontSpec& HeadlessBackend::FontSpecOf(FontHandle font) const {
   if (font < 1 || font > static_cast<int>(fonts_.size())) return kNoFont;
-  return fonts_[font - 1].spec;
+  return fonts_[font - 1].wanted;
 }
 
 int HeadlessBackend::LiveFonts() const {
@@ -162,11 +162,11 @@ int HeadlessBackend::TextWidth(FontHandle, std::string_view text) {
 }
 
 HeadlessBackend::Pixel* HeadlessBackend::PixelPtr(int x, int y) {
-  if (x < 0 || y < 0 || x >= spec_.client_size.width || y >= spec_.client_size.height ||
+  if (x < 0 || y < 0 || x >= wanted_.client_size.width || y >= wanted_.client_size.height ||
       !has_window_) {
     return nullptr;
   }
-  return &pixels_[static_cast<std::size_t>(y) * spec_.client_size.width + x];
+  return &pixels_[static_cast<std::size_t>(y) * wanted_.client_size.width + x];
 }
 
 const HeadlessBackend::Pixel* HeadlessBackend::PixelPtr(int x, int y) const {

@@ -75,7 +75,7 @@ class HeadlessBackend final : public Backend {
   // The window.
   bool HasWindow() const { return has_window_; }
   bool IsShown() const { return shown_; }
-  const NativeWindowSpec& WindowSpec() const { return spec_; }
+  const NativeWindowSpec& WindowSpec() const { return wanted_; }
   bool BackBuffer() const { return back_buffer_; }
   // Fails the next CreateWindow, as a window system that refuses the window would.
   void RefuseNextWindow() { refuse_window_ = true; }
@@ -97,7 +97,7 @@ class HeadlessBackend final : public Backend {
   int BeepCount() const { return beeps_; }
 
   // Backend.
-  bool CreateWindow(const NativeWindowSpec& spec) override;
+  bool CreateWindow(const NativeWindowSpec& wanted) override;
   void DestroyWindow() override;
   void ShowWindow() override;
   Point GetOuterPosition() override { return position_; }
@@ -107,7 +107,7 @@ class HeadlessBackend final : public Backend {
   std::optional<NativeMessage> WaitMessage(int timeout_ms) override;
   void WakeForClose() override { wake_for_close_ = true; }
   int CaretBlinkMs() override { return options_.caret_blink_ms; }
-  FontHandle CreateFont(const FontSpec& spec) override;
+  FontHandle CreateFont(const FontSpec& wanted) override;
   void DestroyFont(FontHandle font) override;
   FontMetrics GetFontMetrics(FontHandle font) override;
   int TextWidth(FontHandle font, std::string_view text) override;
@@ -132,7 +132,7 @@ class HeadlessBackend final : public Backend {
     FontHandle font = 0;
   };
   struct FontEntry {
-    FontSpec spec;
+    FontSpec wanted;
     bool alive = true;
   };
 
@@ -150,7 +150,7 @@ class HeadlessBackend final : public Backend {
   bool has_window_ = false;
   bool shown_ = false;
   bool refuse_window_ = false;
-  NativeWindowSpec spec_;
+  NativeWindowSpec wanted_;
   Point position_;
   bool minimized_ = false;
   bool back_buffer_ = true;

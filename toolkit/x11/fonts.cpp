@@ -55,20 +55,20 @@ FontTable::~FontTable() {
   for (auto& [handle, font] : fonts_) XftFontClose(connection_.display(), font.xft);
 }
 
-FontHandle FontTable::Create(const FontSpec& spec) {
-  assert(spec.charset != kDefaultCharset && "the toolkit resolves the default character set");
-  const int pixels = std::max(1, PixelSizeOfPoints(std::clamp(spec.points, 1, 1000), dpi_));
+FontHandle FontTable::Create(const FontSpec& wanted) {
+  assert(wanted.charset != kDefaultCharset && "the toolkit resolves the default character set");
+  const int pixels = std::max(1, PixelSizeOfPoints(std::clamp(wanted.points, 1, 1000), dpi_));
   FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(spec.face.c_str()));
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(wanted.face.c_str()));
   for (const StandIn& entry : kStandIns) {
-    if (entry.face == spec.face) {
+    if (entry.face == wanted.face) {
       FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(entry.stand_in));
     }
   }
   FcPatternAddDouble(pattern, FC_PIXEL_SIZE, pixels);
-  FcPatternAddInteger(pattern, FC_WEIGHT, FcWeightFromOpenType(std::clamp(spec.weight, 1, 1000)));
+  FcPatternAddInteger(pattern, FC_WEIGHT, FcWeightFromOpenType(std::clamp(wanted.weight, 1, 1000)));
   FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
-  if (const char* language = LanguageOfCharset(spec.charset)) {
+  if (const char* language = LanguageOfCharset(wanted.charset)) {
     FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>(language));
   }
   FcResult result = FcResultNoMatch;
@@ -81,7 +81,7 @@ FontHandle FontTable::Create(const FontSpec& spec) {
     return 0;
   }
   const FontHandle handle = next_handle_++;
-  fonts_[handle] = {xft, platform::CodePageOfCharset(spec.charset)};
+  fonts_[handle] = {xft, platform::CodePageOfCharset(wanted.charset)};
   return handle;
 }
 

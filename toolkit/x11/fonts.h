@@ -35,7 +35,7 @@ class FontTable {
   FontTable(const FontTable&) = delete;
   FontTable& operator=(const FontTable&) = delete;
 
-  FontHandle Create(const FontSpec& spec);
+  FontHandle Create(const FontSpec& wanted);
   void Destroy(FontHandle font);
   // Nothing for a handle that names no font.
   const LoadedFont* Find(FontHandle font) const;

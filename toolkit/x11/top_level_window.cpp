@@ -53,20 +53,20 @@ std::vector<long> NetWmIconData(const std::vector<platform::IconImage>& icons) {
   return data;
 }
 
-bool TopLevelWindow::Create(const NativeWindowSpec& spec) {
+bool TopLevelWindow::Create(const NativeWindowSpec& wanted) {
   if (window_ != None || connection_.Lost()) return false;
-  if (spec.client_size.width < 1 || spec.client_size.height < 1 ||
-      spec.client_size.width > kMaxSide || spec.client_size.height > kMaxSide) {
+  if (wanted.client_size.width < 1 || wanted.client_size.height < 1 ||
+      wanted.client_size.width > kMaxSide || wanted.client_size.height > kMaxSide) {
     return false;
   }
   Display* display = connection_.display();
   const Atoms& atoms = connection_.atoms();
-  size_ = spec.client_size;
+  size_ = wanted.client_size;
 
   XColor background{};
-  background.red = static_cast<unsigned short>(spec.background.r * 257);
-  background.green = static_cast<unsigned short>(spec.background.g * 257);
-  background.blue = static_cast<unsigned short>(spec.background.b * 257);
+  background.red = static_cast<unsigned short>(wanted.background.r * 257);
+  background.green = static_cast<unsigned short>(wanted.background.g * 257);
+  background.blue = static_cast<unsigned short>(wanted.background.b * 257);
   XAllocColor(display, DefaultColormap(display, connection_.screen()), &background);
 
   XSetWindowAttributes attributes{};
@@ -83,8 +83,8 @@ bool TopLevelWindow::Create(const NativeWindowSpec& spec) {
     return false;
   }
 
-  const std::string caption = platform::ToUtf8(spec.code_page, spec.caption);
-  std::string res_name = spec.class_name.empty() ? std::string("toolkit") : spec.class_name;
+  const std::string caption = platform::ToUtf8(wanted.code_page, wanted.caption);
+  std::string res_name = wanted.class_name.empty() ? std::string("toolkit") : wanted.class_name;
   std::string res_class = res_name;
   res_class[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(res_class[0])));
   XClassHint class_hint{res_name.data(), res_class.data()};
@@ -110,7 +110,7 @@ bool TopLevelWindow::Create(const NativeWindowSpec& spec) {
       kMwmHintsFunctions | kMwmHintsDecorations, kMwmFuncMove | kMwmFuncMinimize | kMwmFuncClose,
       kMwmDecorBorder | kMwmDecorTitle | kMwmDecorMenu | kMwmDecorMinimize, 0, 0};
   SetCardinals(display, window_, atoms.motif_wm_hints, atoms.motif_wm_hints, motif, 5);
-  const std::vector<long> icon = NetWmIconData(spec.icons);
+  const std::vector<long> icon = NetWmIconData(wanted.icons);
   if (!icon.empty()) {
     SetCardinals(display, window_, atoms.net_wm_icon, XA_CARDINAL, icon.data(),
                  static_cast<int>(icon.size()));

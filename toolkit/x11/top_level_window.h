@@ -37,7 +37,7 @@ class TopLevelWindow {
   TopLevelWindow(const TopLevelWindow&) = delete;
   TopLevelWindow& operator=(const TopLevelWindow&) = delete;
 
-  bool Create(const NativeWindowSpec& spec);
+  bool Create(const NativeWindowSpec& wanted);
   void Destroy();
   Window id() const { return window_; }
   Size client_size() const { return size_; }

@@ -47,9 +47,9 @@ class X11Backend final : public Backend {
 
   ~X11Backend() override { DestroyWindow(); }
 
-  bool CreateWindow(const NativeWindowSpec& spec) override {
-    if (!window_.Create(spec)) return false;
-    translator_.Reset(spec.code_page);
+  bool CreateWindow(const NativeWindowSpec& wanted) override {
+    if (!window_.Create(wanted)) return false;
+    translator_.Reset(wanted.code_page);
     input_method_.AttachWindow(window_.id(), TopLevelWindow::kEventMask);
     painter_.Attach(window_.id(), window_.client_size());
     clipboard_.AttachWindow(window_.id());
@@ -100,7 +100,7 @@ class X11Backend final : public Backend {
   void WakeForClose() override { connection_->Wake(); }
   int CaretBlinkMs() override { return kCaretBlinkMs; }
 
-  FontHandle CreateFont(const FontSpec& spec) override { return fonts_.Create(spec); }
+  FontHandle CreateFont(const FontSpec& wanted) override { return fonts_.Create(wanted); }
   void DestroyFont(FontHandle font) override { fonts_.Destroy(font); }
   FontMetrics GetFontMetrics(FontHandle font) override { return fonts_.Metrics(font); }
   int TextWidth(FontHandle font, std::string_view text) override {

@@ -91,12 +91,12 @@ TEST_F(LiveDisplay, UnknownFontHandlesMeasureNothing) {
 }
 
 TEST_F(LiveDisplay, RefusesAWindowOfNoSize) {
-  NativeWindowSpec spec;
-  spec.client_size = {0, 10};
-  EXPECT_FALSE(backend_->CreateWindow(spec));
-  spec.client_size = {100, 50};
-  EXPECT_TRUE(backend_->CreateWindow(spec));
-  EXPECT_FALSE(backend_->CreateWindow(spec)) << "one window at a time";
+  NativeWindowSpec wanted;
+  wanted.client_size = {0, 10};
+  EXPECT_FALSE(backend_->CreateWindow(wanted));
+  wanted.client_size = {100, 50};
+  EXPECT_TRUE(backend_->CreateWindow(wanted));
+  EXPECT_FALSE(backend_->CreateWindow(wanted)) << "one window at a time";
 }
 
 TEST_F(LiveDisplay, WakeForCloseEndsAWaitWithACloseRequest) {
@@ -114,11 +114,11 @@ bool Eventually(Backend& backend, const std::function<bool()>& condition) {
 }
 
 NativeWindowSpec SmallWindow() {
-  NativeWindowSpec spec;
-  spec.client_size = {120, 40};
-  spec.caption = "Test";
-  spec.class_name = "renumera-live-test";
-  return spec;
+  NativeWindowSpec wanted;
+  wanted.client_size = {120, 40};
+  wanted.caption = "Test";
+  wanted.class_name = "renumera-live-test";
+  return wanted;
 }
 
 TEST_F(LiveDisplay, OuterPositionIsTheFramesCornerBeforeAndAfterAMove) {
@@ -152,9 +152,9 @@ TEST_F(LiveDisplay, AWindowMinimizedBeforeItIsShownStartsMinimized) {
 }
 
 TEST_F(LiveDisplay, OwnClipboardTextIsPastedWithoutATransfer) {
-  NativeWindowSpec spec;
-  spec.client_size = {100, 50};
-  ASSERT_TRUE(backend_->CreateWindow(spec));
+  NativeWindowSpec wanted;
+  wanted.client_size = {100, 50};
+  ASSERT_TRUE(backend_->CreateWindow(wanted));
   backend_->SetClipboardText("12-34-56 \xD0\x9F");
   EXPECT_EQ(backend_->GetClipboardText(), "12-34-56 \xD0\x9F");
 }
