@@ -42,7 +42,7 @@ void ConfigureVisualStyleAdapter(toolkit::VisualStyleAdapter& adapter);
 
 class MainWindow : public toolkit::WindowController {
  public:
-  // Every argument must outlive the controller.
+  // The window, the variables and the adapter must outlive the controller.
   MainWindow(toolkit::Window& window, const MainServices& services, MainVariables& variables,
              toolkit::VisualStyleAdapter& adapter);
 
@@ -56,7 +56,7 @@ class MainWindow : public toolkit::WindowController {
   int CloseStep() override;
 
  private:
-  const MainServices& services_;
+  MainServices services_;
   MainVariables& variables_;
   toolkit::VisualStyleAdapter& adapter_;
   PlacementAdapter placement_;
