@@ -143,6 +143,7 @@ void TopLevelWindow::Destroy() {
   XFlush(connection_.display());
   window_ = None;
   mapped_ = false;
+  move_pending_ = false;
   minimize_when_shown_ = false;
 }
 
@@ -181,7 +182,7 @@ void TopLevelWindow::Show() {
 
 Point TopLevelWindow::OuterPosition() {
   if (window_ == None || connection_.Lost()) return position_;
-  if (!mapped_) return position_;
+  if (!mapped_ || move_pending_) return position_;
   Display* display = connection_.display();
   int x = 0, y = 0;
   Window child = None;
@@ -200,7 +201,14 @@ Point TopLevelWindow::OuterPosition() {
     }
     XFree(data);
   }
-  return {x, y};
+  // Kept, so that a connection lost later still leaves the last position that was known.
+  position_ = {x, y};
+  return position_;
+}
+
+void TopLevelWindow::NoteConfigure() {
+  move_pending_ = false;
+  OuterPosition();
 }
 
 void TopLevelWindow::SetOuterPosition(Point outer) {
@@ -210,6 +218,9 @@ void TopLevelWindow::SetOuterPosition(Point outer) {
   SetSizeHints();
   XMoveWindow(connection_.display(), window_, Coordinate(outer.x), Coordinate(outer.y));
   XFlush(connection_.display());
+  // A window manager carries the move out later and answers with a ConfigureNotify (ICCCM
+  // 4.1.5); until then the server still reports the old place, which must not be read back.
+  move_pending_ = mapped_ && ManagedByWindowManager();
 }
 
 long TopLevelWindow::WmState() {

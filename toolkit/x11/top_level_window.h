@@ -45,6 +45,8 @@ class TopLevelWindow {
   void Show();
   Point OuterPosition();
   void SetOuterPosition(Point outer);
+  // The window was moved or resized: a move asked for has been carried out.
+  void NoteConfigure();
   bool Minimized();
   void SetMinimized(bool minimized);
 
@@ -58,6 +60,7 @@ class TopLevelWindow {
   Window window_ = None;
   Size size_;
   bool mapped_ = false;
+  bool move_pending_ = false;
   bool minimize_when_shown_ = false;
   bool position_given_ = false;
   Point position_;

@@ -166,6 +166,9 @@ std::optional<NativeMessage> X11Backend::Handle(XEvent& event) {
       return translator_.Translate(event);
     case ClientMessage:
       return OnClientMessage(event.xclient);
+    case ConfigureNotify:
+      window_.NoteConfigure();
+      return std::nullopt;
     default:
       return translator_.Translate(event);
   }
