@@ -18,10 +18,11 @@ start_program() {
   window=
   local deadline=$((SECONDS + 10))
   until window=$(xdotool search --pid "$program_pid" --class renumera 2>/dev/null | head -n1)
-    [[ -n $window ]] && [[ $(xdotool getactivewindow 2>/dev/null) == "$window" ]]; do
+    [[ -n $window ]]; do
     ((SECONDS < deadline)) || { fail "the program's window did not appear"; return 1; }
     sleep 0.05
   done
+  wait_active || { fail "the program's window never became active"; return 1; }
 }
 
 # Waits for the program to end by itself with status 0.
