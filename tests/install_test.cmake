@@ -1,4 +1,5 @@
-# Installs the build in BUILD_DIR under PREFIX and checks what the desktop needs from it.
+# Installs the build in BUILD_DIR under PREFIX and checks what the desktop needs from it: the
+# program where the desktop entry's Exec=renumera finds it, the icons and the entry itself.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -7,13 +8,22 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 
+set(program "${PREFIX}/${BINDIR}/renumera")
+if(NOT EXISTS "${program}" OR IS_DIRECTORY "${program}")
+  message(FATAL_ERROR "missing ${program}")
+endif()
+execute_process(COMMAND test -x "${program}" RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "${program} is not executable")
+endif()
+
 foreach(size 16 32 48 64)
   set(installed "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/renumera.png")
   if(NOT EXISTS "${installed}")
     message(FATAL_ERROR "missing ${installed}")
   endif()
   file(SHA256 "${installed}" got)
-  file(SHA256 "${SOURCE_DIR}/renumera_${size}.png" want)
+  file(SHA256 "${ASSETS_DIR}/renumera_${size}.png" want)
   if(NOT got STREQUAL want)
     message(FATAL_ERROR "${installed} is not the ${size} pixel icon")
   endif()
