@@ -21,12 +21,12 @@
 namespace toolkit {
 
 struct NativeWindowSpec {
-  Size client_size;                     // pixels; the window is never resizable
-  std::string caption;                  // in code_page
+  Size client_size;     // pixels; the window is never resizable
+  std::string caption;  // in code_page
   platform::CodePage code_page = platform::CodePage::Windows1251;  // caption and keyboard text
   std::vector<platform::IconImage> icons;
-  Color background;                     // what the window shows before it is first painted
-  std::string class_name;               // resource/class name (WM_CLASS on X11)
+  Color background;        // what the window shows before it is first painted
+  std::string class_name;  // resource/class name (WM_CLASS on X11)
 };
 
 class Backend {
@@ -42,6 +42,10 @@ class Backend {
   virtual void SetOuterPosition(Point outer) = 0;
   virtual bool IsMinimized() = 0;
   virtual void SetMinimized(bool minimized) = 0;
+  // The work area of each monitor, the part its panels and task bars leave to windows, in the
+  // coordinates of Get/SetOuterPosition. Empty when the window system tells nothing of its
+  // monitors.
+  virtual std::vector<Rect> MonitorWorkAreas() = 0;
 
   // Events and waiting. Returns the next message, or nothing when timeout_ms passed first
   // (a negative timeout waits without limit).

@@ -66,6 +66,7 @@ class RecordingBackend : public toolkit::Backend {
   void SetOuterPosition(toolkit::Point) override {}
   bool IsMinimized() override { return false; }
   void SetMinimized(bool) override {}
+  std::vector<toolkit::Rect> MonitorWorkAreas() override { return {}; }
   std::optional<toolkit::NativeMessage> WaitMessage(int) override { return std::nullopt; }
   void WakeForClose() override {}
   int CaretBlinkMs() override { return 500; }
