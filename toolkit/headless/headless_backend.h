@@ -107,6 +107,8 @@ class HeadlessBackend final : public Backend {
   bool IsMinimized() override { return minimized_; }
   void SetMinimized(bool minimized) override { minimized_ = minimized; }
   std::vector<Rect> MonitorWorkAreas() override { return options_.work_areas; }
+  // Monitors plugged in or out, or a screen resized, while the backend lives.
+  void SetWorkAreas(std::vector<Rect> work_areas) { options_.work_areas = std::move(work_areas); }
   std::optional<NativeMessage> WaitMessage(int timeout_ms) override;
   void WakeForClose() override { wake_for_close_ = true; }
   int CaretBlinkMs() override { return options_.caret_blink_ms; }
