@@ -70,6 +70,10 @@ class Backend {
   // `top_left` is the top-left corner of the text's cell (the baseline is ascent below it).
   virtual void DrawText(FontHandle font, Point top_left, std::string_view text, Color color) = 0;
   virtual void DrawIcon(const platform::IconImage& image, Point top_left) = 0;
+  // Draws the two-pixel border of an entry field at `bounds` as the platform's visual style
+  // draws an edit box, leaving the inside alone; false where the window system has no
+  // renderer of its visual style, and the toolkit then draws a border of its own.
+  virtual bool DrawStyledEditBorder(Rect bounds, bool focused) = 0;
 
   // Clipboard (plain text, UTF-8) and beep.
   virtual void SetClipboardText(std::string_view utf8) = 0;

@@ -122,6 +122,8 @@ class HeadlessBackend final : public Backend {
   void FillRect(Rect rect, Color color) override;
   void DrawText(FontHandle font, Point top_left, std::string_view text, Color color) override;
   void DrawIcon(const platform::IconImage& image, Point top_left) override;
+  // Like X11, without a renderer of a visual style: the toolkit's own border is drawn.
+  bool DrawStyledEditBorder(Rect, bool) override { return false; }
   void SetClipboardText(std::string_view utf8) override { clipboard_ = std::string(utf8); }
   std::optional<std::string> GetClipboardText() override { return clipboard_; }
   void Beep() override { ++beeps_; }

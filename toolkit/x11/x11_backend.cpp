@@ -119,6 +119,8 @@ class X11Backend final : public Backend {
   void DrawIcon(const platform::IconImage& image, Point top_left) override {
     painter_.DrawIcon(image, top_left);
   }
+  // X11 has no visual-style renderer; the toolkit draws the style's border itself.
+  bool DrawStyledEditBorder(Rect, bool) override { return false; }
 
   void SetClipboardText(std::string_view utf8) override { clipboard_.SetText(utf8); }
   std::optional<std::string> GetClipboardText() override { return clipboard_.GetText(); }
