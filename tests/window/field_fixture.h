@@ -87,6 +87,7 @@ class RecordingBackend : public toolkit::Backend {
     texts.push_back({top_left, std::string(text), color});
   }
   void DrawIcon(const platform::IconImage&, toolkit::Point) override {}
+  bool DrawStyledEditBorder(toolkit::Rect, bool) override { return false; }
   void SetClipboardText(std::string_view) override {}
   std::optional<std::string> GetClipboardText() override { return std::nullopt; }
   void Beep() override {}
