@@ -14,6 +14,7 @@
 
 #include "platform/code_page.h"
 #include "platform/icon_file.h"
+#include "platform/system_icon.h"
 #include "toolkit/font.h"
 #include "toolkit/geometry.h"
 #include "toolkit/native_message.h"
@@ -25,6 +26,9 @@ struct NativeWindowSpec {
   std::string caption;  // in code_page
   platform::CodePage code_page = platform::CodePage::Windows1251;  // caption and keyboard text
   std::vector<platform::IconImage> icons;
+  // The default application icon as the system loaded it, for a window that shows it for want
+  // of an icon of its own; nullptr otherwise. It outlives the window.
+  const platform::SystemIcon* system_icon = nullptr;
   Color background;        // what the window shows before it is first painted
   std::string class_name;  // resource/class name (WM_CLASS on X11)
 };

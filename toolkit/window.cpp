@@ -38,6 +38,9 @@ bool Window::Open() {
   wanted.caption = std::string(definition_.caption);
   wanted.code_page = code_page_;
   wanted.icons = WindowIconImages(definition_.icon);
+  if (definition_.icon.empty() || !IconResource(definition_.icon)) {
+    wanted.system_icon = Settings().DefaultApplicationSystemIcon();
+  }
   wanted.background = BackgroundColor();
   wanted.class_name = std::string(definition_.class_name);
   if (!backend_.CreateWindow(wanted)) {

@@ -41,13 +41,19 @@ bool TopLevelWindow::Create(const NativeWindowSpec& wanted, WNDPROC procedure, v
   class_name_ = WideOfUtf8(wanted.class_name.empty() ? "toolkit-window" : wanted.class_name);
   big_icon_ = BestIconHandle(wanted.icons, GetSystemMetrics(SM_CXICON));
   small_icon_ = BestIconHandle(wanted.icons, GetSystemMetrics(SM_CXSMICON));
+  // The default application icon as the system itself loaded it stands for the window's own;
+  // it belongs to the toolkit's settings, not to this window.
+  HICON class_icon = big_icon_;
+  if (wanted.system_icon != nullptr && wanted.system_icon->Handle() != nullptr) {
+    class_icon = static_cast<HICON>(wanted.system_icon->Handle());
+  }
 
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof window_class;
   window_class.style = CS_DBLCLKS;
   window_class.lpfnWndProc = procedure;
   window_class.hInstance = instance;
-  window_class.hIcon = big_icon_;
+  window_class.hIcon = class_icon;
   window_class.hIconSm = small_icon_;
   window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   // No background brush: the toolkit paints every pixel of the client area itself.
@@ -73,7 +79,7 @@ bool TopLevelWindow::Create(const NativeWindowSpec& wanted, WNDPROC procedure, v
     DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
     DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
   }
-  if (big_icon_ != nullptr) SendMessageW(window_, WM_SETICON, ICON_BIG, (LPARAM)big_icon_);
+  if (class_icon != nullptr) SendMessageW(window_, WM_SETICON, ICON_BIG, (LPARAM)class_icon);
   if (small_icon_ != nullptr) SendMessageW(window_, WM_SETICON, ICON_SMALL, (LPARAM)small_icon_);
   return true;
 }

@@ -17,12 +17,24 @@ TEST(Win32KeysTest, DialogEditingAndShortcutKeysAreNamedOthersAreOther) {
     unsigned virtual_key;
     Key key;
   } cases[] = {
-      {VK_TAB, Key::Tab},       {VK_RETURN, Key::Enter}, {VK_ESCAPE, Key::Escape},
-      {VK_BACK, Key::Backspace}, {VK_DELETE, Key::Delete}, {VK_HOME, Key::Home},
-      {VK_LEFT, Key::Left},     {VK_SPACE, Key::Space},  {VK_F4, Key::F4},
-      {'A', Key::A},            {'C', Key::C},           {'V', Key::V},
-      {'X', Key::X},            {'Z', Key::Z},           {'B', Key::Other},
-      {'1', Key::Other},        {VK_F5, Key::Other},     {VK_SHIFT, Key::Other},
+      {VK_TAB, Key::Tab},
+      {VK_RETURN, Key::Enter},
+      {VK_ESCAPE, Key::Escape},
+      {VK_BACK, Key::Backspace},
+      {VK_DELETE, Key::Delete},
+      {VK_HOME, Key::Home},
+      {VK_LEFT, Key::Left},
+      {VK_SPACE, Key::Space},
+      {VK_F4, Key::F4},
+      {'A', Key::A},
+      {'C', Key::C},
+      {'V', Key::V},
+      {'X', Key::X},
+      {'Z', Key::Z},
+      {'B', Key::Other},
+      {'1', Key::Other},
+      {VK_F5, Key::Other},
+      {VK_SHIFT, Key::Other},
       {VK_NUMPAD4, Key::Other},
   };
   for (const auto& c : cases) {
@@ -54,11 +66,15 @@ INSTANTIATE_TEST_SUITE_P(
         // Ё ж № in Windows-1251, whatever the system's ANSI code page is.
         TypedCase{L"\x0401\x0436\x2116", kShift, CodePage::Windows1251, "\xA8\xE6\xB9", false},
         // No best fit: é is not turned into e, and the rest still arrives.
-        TypedCase{L"a\x00E9" L"b", 0, CodePage::Windows1251, "ab", true},
+        TypedCase{L"a\x00E9"
+                  L"b",
+                  0, CodePage::Windows1251, "ab", true},
         TypedCase{L"\x00E9", 0, CodePage::Windows1252, "\xE9", false},
         TypedCase{L"\x20AC", 0, CodePage::Windows1251, "\x88", false},
         // A character outside the Basic Multilingual Plane, as its surrogate pair.
-        TypedCase{L"\xD83D\xDE00" L"7", 0, CodePage::Windows1251, "7", true},
+        TypedCase{L"\xD83D\xDE00"
+                  L"7",
+                  0, CodePage::Windows1251, "7", true},
         // An unpaired half cannot be any character.
         TypedCase{L"\xDC00", 0, CodePage::Windows1251, "", true},
         // Tab, Enter, Esc, Backspace and Ctrl+letters come as control characters.
@@ -76,7 +92,10 @@ TEST(Win32WideTextTest, ConvertsWithTheNamedCodePageNotTheSystems) {
   EXPECT_EQ(WideOf(CodePage::Windows1251, ""), L"");
   EXPECT_EQ(Utf8OfWide(WideOfUtf8("12-34-56 Тест")), "12-34-56 Тест");
   // A lone surrogate from another program's clipboard still gives valid UTF-8.
-  EXPECT_EQ(Utf8OfWide(L"a\xD800" L"b"), "a\xEF\xBF\xBD" "b");
+  EXPECT_EQ(Utf8OfWide(L"a\xD800"
+                       L"b"),
+            "a\xEF\xBF\xBD"
+            "b");
 }
 
 }  // namespace
