@@ -17,6 +17,12 @@ not_on_windows=(
   test_program_termination_signals_still_save
   test_program_lost_connection_still_saves
   test_program_without_a_display_says_so_and_fails
+  # The Win32 frame is not the window manager's: Wine's window rectangle has Windows' own
+  # border widths around the client area, a pixel or two more than openbox draws, so a
+  # position measured on the X frame is not the one the program saves to the pixel. The
+  # Windows form of these cases is test_wine_opens_within_reach_from_a_position_no_monitor_shows.
+  test_program_opens_within_reach_from_a_position_no_monitor_shows
+  test_program_opens_exactly_where_stored_just_inside_the_bottom_right_edge
 )
 
 # The machine field of a PE file's header: 014c for 32-bit x86, 8664 for x86-64.
@@ -187,4 +193,28 @@ test_wine_window_at_192_dpi_is_twice_its_96_dpi_size() {
     fail "width $width192 at 192 dpi against $width96 at 96"
   ((height192 >= 2 * height96 - 12 && height192 <= 2 * height96 + 12)) ||
     fail "height $height192 at 192 dpi against $height96 at 96"
+}
+
+test_wine_opens_within_reach_from_a_position_no_monitor_shows() {
+  local stored x y left right top bottom width height cx cy bx by saved_x saved_y
+  for stored in "90000 90000" "-90000 -90000" "-2000000 300" "300 -2000000" "237 231"; do
+    write_placement $stored
+    start_program || return 1
+    read -r x y < <(settled_frame_position)
+    read -r left right top bottom < <(frame_extents)
+    read -r width height cx cy < <(client_geometry)
+    # A 40 px strip of the title bar is on the screen, as the user needs to drag it.
+    ((x + left + width + right - 40 >= 0 && x + 40 <= screen_width && y >= -10 &&
+      y + 10 <= screen_height)) || fail "stored at $stored, the frame opened out of reach at $x,$y"
+    read -r bx by < <(base_units)
+    keys Escape
+    expect_program_exit || return 1
+    # Saved where the window stood: within a unit, for the frames' different borders.
+    saved_x=$(placement_value XPos) saved_y=$(placement_value YPos)
+    local unit_x=$(mul_div "$x" 4 "$bx") unit_y=$(mul_div "$y" 8 "$by")
+    ((saved_x >= unit_x - 1 && saved_x <= unit_x + 1 && saved_y >= unit_y - 1 &&
+      saved_y <= unit_y + 1)) || fail "stood at $x,$y pixels ($unit_x,$unit_y units), saved $saved_x,$saved_y"
+  done
+  # The last one was within reach already: kept as stored.
+  [[ "$saved_x $saved_y" == "237 231" ]] || fail "a reachable 237,231 came back as $saved_x,$saved_y"
 }
