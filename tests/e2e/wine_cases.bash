@@ -2,9 +2,10 @@
 # tests/e2e/run after program_cases.bash for a Windows build folder. The program's cases run
 # on the exe unchanged: start_program and placement_file are redefined here for it. Beside
 # them come the cases only Windows has: the user's full-window dragging setting in Wine's
-# registry, typing Cyrillic with Wine's ANSI code page at 1252, the end of the session, and
-# the window at 192 dpi.
-# Wine runs in a prefix of its own inside the harness's folder, made once per run.
+# registry, typing Cyrillic with Wine's ANSI code page at 1252, the end of the session, the
+# window at 192 dpi, and a stored position out of reach measured against the Win32 frame.
+# Wine runs in a prefix of its own inside the harness's folder, made once per run. The
+# screenshot of program_screenshot, program.png, is docs/screenshot-windows.png.
 
 exe=$windows_exe
 caption='7-значная нумерация'
