@@ -41,7 +41,8 @@ class ToolkitSettings {
  private:
   int default_charset_ = 0;
   std::vector<platform::IconImage> icon_;
-  std::unique_ptr<platform::SystemIcon> system_icon_;
+  // Shared, so that the settings stay copyable (tests save and restore them).
+  std::shared_ptr<const platform::SystemIcon> system_icon_;
 };
 
 // The settings of this process.
