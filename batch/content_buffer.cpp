@@ -18,7 +18,7 @@ void ContentBuffer::Content(std::uint64_t input_offset, std::string_view bytes) 
 
 void ContentBuffer::Boundary(std::uint64_t input_offset) {
   // One boundary byte says all a search needs; a run of them would only take memory.
-  if (size_ > 0 && bytes_[size_ - 1] == kBoundary) return;
+  if (size_ > 0 && bytes_.Data()[size_ - 1] == kBoundary) return;
   const char boundary = kBoundary;
   Append(input_offset, std::string_view(&boundary, 1));
 }
@@ -30,10 +30,14 @@ void ContentBuffer::Append(std::uint64_t input_offset, std::string_view bytes) {
       runs_.back().input_offset + (index - runs_.back().index) == input_offset;
   if (!continues_last_run) runs_.push_back({index, input_offset});
 
-  bytes_.resize(size_ + bytes.size() + kPadding);
-  std::memcpy(bytes_.data() + size_, bytes.data(), bytes.size());
+  bytes_.Shrink(size_);
+  std::memcpy(bytes_.Extend(bytes.size()), bytes.data(), bytes.size());
   size_ += bytes.size();
-  std::fill(bytes_.begin() + static_cast<std::ptrdiff_t>(size_), bytes_.end(), kBoundary);
+  Pad();
+}
+
+void ContentBuffer::Pad() {
+  std::memset(bytes_.Extend(kPadding), kBoundary, kPadding);
 }
 
 std::uint64_t ContentBuffer::InputOffsetOf(std::uint64_t index) const {
@@ -49,11 +53,11 @@ void ContentBuffer::DropBefore(std::uint64_t index) {
   assert(index >= base_ && index <= End() && "DropBefore stays within the held bytes");
   const std::size_t dropped = static_cast<std::size_t>(index - base_);
   if (dropped == 0) return;
-  std::memmove(bytes_.data(), bytes_.data() + dropped, size_ - dropped);
+  bytes_.Shrink(size_);
+  bytes_.DropFront(dropped);
   size_ -= dropped;
   base_ = index;
-  bytes_.resize(size_ + kPadding);
-  std::fill(bytes_.begin() + static_cast<std::ptrdiff_t>(size_), bytes_.end(), kBoundary);
+  Pad();
 
   // The run that holds the new first byte stays; the ones wholly before it go.
   while (first_run_ + 1 < runs_.size() && runs_[first_run_ + 1].index <= index) ++first_run_;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "batch/byte_buffer.h"
 #include "batch/old_number.h"
 
 namespace batch {
@@ -30,7 +31,7 @@ class ContentBuffer {
   // Indices count every byte ever added; Begin() is the oldest one still held.
   std::uint64_t Begin() const { return base_; }
   std::uint64_t End() const { return base_ + size_; }
-  const char* At(std::uint64_t index) const { return bytes_.data() + (index - base_); }
+  const char* At(std::uint64_t index) const { return bytes_.Data() + (index - base_); }
   std::uint64_t InputOffsetOf(std::uint64_t index) const;
   // Forgets the bytes before `index`.
   void DropBefore(std::uint64_t index);
@@ -43,8 +44,9 @@ class ContentBuffer {
   };
   void Append(std::uint64_t input_offset, std::string_view bytes);
 
-  std::vector<char> bytes_;  // size_ bytes, then kPadding boundaries
+  ByteBuffer bytes_;  // size_ bytes, then kPadding boundaries
   std::size_t size_ = 0;
+  void Pad();
   std::uint64_t base_ = 0;
   std::vector<Run> runs_;
   std::size_t first_run_ = 0;  // runs before it are forgotten, erased in batches

@@ -60,7 +60,7 @@ constexpr bool IsDigit(char c) {
 // `at[-kLookBehind]` to `at[kLookAhead - 1]` must be readable. The answer depends on no byte
 // past the first that is neither a digit, '-' nor a blank, so a caller may pad unread input
 // with any such byte.
-std::optional<NumberForm> OldNumberAt(const char* at, FormSet forms);
+inline std::optional<NumberForm> OldNumberAt(const char* at, FormSet forms);
 
 // Whether the old number of `form` at `at` shares digits with another old number: the only way
 // two can overlap is a dashed and a spaced number sharing one pair of digits, as the last pair
@@ -68,5 +68,45 @@ std::optional<NumberForm> OldNumberAt(const char* at, FormSet forms);
 // either would make the other one appear or vanish when the output is converted once more.
 // Reads up to `at[6 + kLookAhead - 1]`.
 bool OverlapsFollowingNumber(const char* at, NumberForm form, FormSet forms);
+
+namespace number_detail {
+
+inline bool IsTwoDigits(const char* at) {
+  return IsDigit(at[0]) && IsDigit(at[1]);
+}
+
+// Three pairs of digits joined by `separator`, with nothing after that would continue them
+// (a digit, or the separator followed by a digit).
+inline bool IsGroupedNumber(const char* at, char separator) {
+  return IsTwoDigits(at) && at[2] == separator && IsTwoDigits(at + 3) && at[5] == separator &&
+         IsTwoDigits(at + 6) && !IsDigit(at[8]) && !(at[8] == separator && IsDigit(at[9]));
+}
+
+}  // namespace number_detail
+
+// Inline: it runs at the start of every run of digits in the input.
+inline std::optional<NumberForm> OldNumberAt(const char* at, FormSet forms) {
+  using number_detail::IsGroupedNumber;
+  if (!IsDigit(at[0]) || IsDigit(at[-1]) || !IsDigit(at[1])) return std::nullopt;
+  switch (at[2]) {
+    case '-':
+      if (forms.Has(NumberForm::kDashed) && at[-1] != '-' && IsGroupedNumber(at, '-')) {
+        return NumberForm::kDashed;
+      }
+      return std::nullopt;
+    case ' ':
+      if (forms.Has(NumberForm::kSpaced) && !(at[-1] == ' ' && IsDigit(at[-2])) &&
+          IsGroupedNumber(at, ' ')) {
+        return NumberForm::kSpaced;
+      }
+      return std::nullopt;
+    default:
+      if (forms.Has(NumberForm::kBare) && IsDigit(at[2]) && IsDigit(at[3]) && IsDigit(at[4]) &&
+          IsDigit(at[5]) && !IsDigit(at[6])) {
+        return NumberForm::kBare;
+      }
+      return std::nullopt;
+  }
+}
 
 }  // namespace batch

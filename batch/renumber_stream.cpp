@@ -1,8 +1,8 @@
 #include "batch/renumber_stream.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 namespace batch {
@@ -16,27 +16,46 @@ Tally& Tally::operator+=(const Tally& other) {
 
 namespace {
 
-constexpr std::size_t kReadSize = std::size_t{1} << 20;
-constexpr std::size_t kOutputSize = std::size_t{1} << 20;
+constexpr std::size_t kReadSize = std::size_t{128} << 10;
+constexpr std::size_t kOutputSize = std::size_t{128} << 10;
 // A number starting this far before the end of what is held can be decided: its own bytes, its
 // surroundings and a number overlapping it all lie within.
 constexpr std::size_t kDecisionReach = 6 + kLookAhead;
 static_assert(kDecisionReach <= ContentBuffer::kPadding);
 
-// Skips to the next digit; eight bytes at a time while none of them can be one.
-const char* FindDigit(const char* at, const char* end) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-  constexpr std::uint64_t kHighs = 0x8080808080808080ull;
-  while (end - at >= 8) {
-    std::uint64_t word;
-    std::memcpy(&word, at, 8);
-    // Bytes '0' to '9' become 0 to 9; the test below flags every byte below 10 (and may flag
-    // a few more, which the byte-wise check sorts out).
-    const std::uint64_t shifted = word ^ (kOnes * '0');
-    if (((shifted - kOnes * 10) & ~shifted & kHighs) != 0) break;
-    at += 8;
+constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+constexpr std::uint64_t kHighs = kOnes * 0x80;
+
+// The high bit of each byte of `word` that is a digit. The bytes '0' to '9' become 0 to 9;
+// adding 0x76 to the low seven bits of a byte sets its high bit exactly when they are 10 or
+// more, with no carry into the next byte; a digit has neither that nor its own high bit set.
+std::uint64_t DigitBytes(std::uint64_t word) {
+  const std::uint64_t shifted = word ^ (kOnes * '0');
+  return ~(((shifted & ~kHighs) + kOnes * 0x76) | shifted) & kHighs;
+}
+
+// The high bit of each byte of `word` that is a '-', by the same carry-free test for zero.
+std::uint64_t DashBytes(std::uint64_t word) {
+  const std::uint64_t shifted = word ^ (kOnes * '-');
+  return ~(((shifted & ~kHighs) + ~kHighs) | shifted) & kHighs;
+}
+
+bool IsDash(char c) {
+  return c == '-';
+}
+
+// The first byte from `at` on that `is` takes, or `end`; eight bytes at a time.
+template <std::uint64_t (*marks)(std::uint64_t), bool (*is)(char)>
+const char* Find(const char* at, const char* end) {
+  if constexpr (std::endian::native == std::endian::little) {
+    while (end - at >= 8) {
+      std::uint64_t word;
+      std::memcpy(&word, at, 8);
+      if (const std::uint64_t found = marks(word)) return at + std::countr_zero(found) / 8;
+      at += 8;
+    }
   }
-  while (at < end && !IsDigit(*at)) ++at;
+  while (at < end && !is(*at)) ++at;
   return at;
 }
 
@@ -55,38 +74,39 @@ class Renumberer {
   explicit Renumberer(const RenumberJob& job) : job_(job) { output_.reserve(kOutputSize); }
 
   RenumberOutcome Run() {
-    auto buffer = std::make_unique<char[]>(kReadSize);
-    std::uint64_t read_total = 0;
     bool checked_mark = false;
-    std::string first_bytes;  // until the byte-order mark can be ruled out
     for (;;) {
-      const platform::ReadOutcome read = job_.input.Read(buffer.get(), kReadSize);
+      // Read straight into the held input, behind what is still held.
+      const std::size_t held_before = held_.Size();
+      const platform::ReadOutcome read = job_.input.Read(held_.Extend(kReadSize), kReadSize);
+      held_.Shrink(held_before + (read.failure ? 0 : read.bytes));
       if (read.failure) return Fail(RenumberOutcome::Status::kReadFailed, *read.failure);
-      std::string_view bytes(buffer.get(), read.bytes);
       const bool at_end = read.bytes == 0;
 
+      std::size_t fresh = held_before;  // the first byte the scope has not seen
       if (!checked_mark) {
-        first_bytes.append(bytes);
-        if (first_bytes.size() < 2 && !at_end) continue;
-        if (StartsWithUtf16Mark(first_bytes)) {
+        if (held_.Size() < 2 && !at_end) continue;
+        if (StartsWithUtf16Mark(std::string_view(held_.Data(), held_.Size()))) {
           return Fail(RenumberOutcome::Status::kUtf16, "starts with a UTF-16 byte-order mark");
         }
         checked_mark = true;
-        bytes = first_bytes;
+        fresh = 0;
+      }
+      if (held_.Size() > fresh) {
+        const std::uint64_t offset = held_offset_ + fresh;
+        job_.scope.Classify(std::string_view(held_.Data() + fresh, held_.Size() - fresh), offset,
+                            content_);
+        read_total_ = held_offset_ + held_.Size();
+        if (Refusal()) return Fail(RenumberOutcome::Status::kRefused, *Refusal());
+        Search(false);
+        if (!Flush(false)) return Fail(RenumberOutcome::Status::kWriteFailed, write_failure_);
+        if (job_.progress) job_.progress(read_total_);
       }
       if (at_end) break;
-
-      Take(bytes, read_total);
-      read_total += bytes.size();
-      first_bytes.clear();
-      if (job_.scope.Refusal()) return Fail(RenumberOutcome::Status::kRefused, *Refusal());
-      Search(false);
-      if (!Flush(false)) return Fail(RenumberOutcome::Status::kWriteFailed, write_failure_);
-      if (job_.progress) job_.progress(read_total);
     }
 
-    job_.scope.Finish(read_total, content_);
-    if (job_.scope.Refusal()) return Fail(RenumberOutcome::Status::kRefused, *Refusal());
+    job_.scope.Finish(read_total_, content_);
+    if (Refusal()) return Fail(RenumberOutcome::Status::kRefused, *Refusal());
     Search(true);
     if (!Flush(true)) return Fail(RenumberOutcome::Status::kWriteFailed, write_failure_);
     return {RenumberOutcome::Status::kDone, {}, tally_};
@@ -102,13 +122,6 @@ class Renumberer {
 
   RenumberOutcome Fail(RenumberOutcome::Status status, std::string reason) const {
     return {status, std::move(reason), tally_};
-  }
-
-  void Take(std::string_view bytes, std::uint64_t input_offset) {
-    // The bytes are held until every number that could touch them is decided.
-    if (held_.empty()) held_offset_ = input_offset;
-    held_.append(bytes);
-    job_.scope.Classify(bytes, input_offset, content_);
   }
 
   // Decides every number that starts where what follows it is known: anywhere at the end of
@@ -131,7 +144,15 @@ class Renumberer {
 
     const char* at = content_.At(resume_);
     const char* stop = content_.At(limit);
-    while ((at = FindDigit(at, stop)) < stop) {
+    at = job_.forms.Has(NumberForm::kBare) || job_.forms.Has(NumberForm::kSpaced)
+             ? SearchFromDigits(at, stop)
+             : SearchFromDashes(at, stop);
+    resume_ = content_.Begin() + static_cast<std::uint64_t>(at - content_.At(content_.Begin()));
+  }
+
+  // Looks at every run of digits that starts in [at, stop); gives where the search ended.
+  const char* SearchFromDigits(const char* at, const char* stop) {
+    while ((at = Find<DigitBytes, IsDigit>(at, stop)) < stop) {
       if (IsDigit(at[-1])) {  // inside a run of digits that began before
         at = SkipDigits(at);
         continue;
@@ -145,7 +166,23 @@ class Renumberer {
       // The next pair of a grouped number may itself begin an overlapping one.
       at += *form == NumberForm::kBare ? NumberLength(*form) : 2;
     }
-    resume_ = content_.Begin() + static_cast<std::uint64_t>(at - content_.At(content_.Begin()));
+    return at;
+  }
+
+  // With dashed numbers alone, only the bytes two before a '-' can begin one, and running text
+  // has far fewer dashes than digits.
+  const char* SearchFromDashes(const char* at, const char* stop) {
+    const char* dash = at + 2;
+    while ((dash = Find<DashBytes, IsDash>(dash, stop + 2)) < stop + 2) {
+      const char* start = dash - 2;
+      if (OldNumberAt(start, job_.forms)) {
+        Decide(start, NumberForm::kDashed);
+        dash = start + NumberLength(NumberForm::kDashed);
+      } else {
+        ++dash;
+      }
+    }
+    return std::max(stop, dash - 2);
   }
 
   void Decide(const char* at, NumberForm form) {
@@ -175,8 +212,8 @@ class Renumberer {
   }
 
   std::uint64_t LineAt(std::uint64_t input_offset) {
-    const char* from = held_.data() + (counted_through_ - held_offset_);
-    const char* to = held_.data() + (input_offset - held_offset_);
+    const char* from = held_.Data() + (counted_through_ - held_offset_);
+    const char* to = held_.Data() + (input_offset - held_offset_);
     line_ += static_cast<std::uint64_t>(std::count(from, to, '\n'));
     counted_through_ = input_offset;
     return line_;
@@ -185,7 +222,7 @@ class Renumberer {
   // Writes out the held input that no undecided number can still change, with the prefix
   // digits put in, and forgets it.
   bool Flush(bool at_end) {
-    std::uint64_t through = held_offset_ + held_.size();
+    std::uint64_t through = held_offset_ + held_.Size();
     if (!at_end) {
       if (resume_ < content_.End()) through = std::min(through, content_.InputOffsetOf(resume_));
       through = std::min(through, job_.scope.HeldFrom());
@@ -201,7 +238,7 @@ class Renumberer {
     }
     insertions_.clear();
     if (!Emit(written, through)) return false;
-    held_.erase(0, static_cast<std::size_t>(through - held_offset_));
+    held_.DropFront(static_cast<std::size_t>(through - held_offset_));
     held_offset_ = through;
 
     const std::uint64_t keep_from = resume_ >= kLookBehind ? resume_ - kLookBehind : 0;
@@ -210,7 +247,7 @@ class Renumberer {
   }
 
   bool Emit(std::uint64_t from, std::uint64_t to) {
-    return Emit(std::string_view(held_.data() + (from - held_offset_),
+    return Emit(std::string_view(held_.Data() + (from - held_offset_),
                                  static_cast<std::size_t>(to - from)));
   }
 
@@ -241,8 +278,11 @@ class Renumberer {
   std::vector<Insertion> insertions_;
   Tally tally_;
 
-  std::string held_;  // input not yet written, from held_offset_
+  // Input read and not yet written, from held_offset_: held until every number that could
+  // touch it is decided.
+  ByteBuffer held_;
   std::uint64_t held_offset_ = 0;
+  std::uint64_t read_total_ = 0;
   std::uint64_t counted_through_ = 0;  // newlines before this offset are in line_
   std::uint64_t line_ = 1;
 
