@@ -72,27 +72,48 @@ std::string ConvertByTheRule(const std::string& text, FormSet forms) {
 
 // Text made mostly of digits, dashes and blanks, so that numbers, near-numbers and
 // overlapping numbers are common.
-std::string RandomText(std::mt19937& random, std::size_t length) {
-  static constexpr char kAlphabet[] = "0123456789012345678901234567890123456789---    x\n\"\r;,:";
-  std::uniform_int_distribution<std::size_t> pick(0, sizeof kAlphabet - 2);
+constexpr std::string_view kMixed = "0123456789012345678901234567890123456789---    x\n\"\r;,:";
+// Without any other byte, a search can never stop early at one: it must carry what it has not
+// decided over to the next piece.
+constexpr std::string_view kDigitsAndSeparators = "01234567890123456789---   ";
+
+std::string RandomText(std::mt19937& random, std::size_t length,
+                       std::string_view alphabet = kMixed) {
+  std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
   std::string text;
-  for (std::size_t i = 0; i < length; ++i) text += kAlphabet[pick(random)];
+  for (std::size_t i = 0; i < length; ++i) text += alphabet[pick(random)];
   return text;
 }
 
-const std::vector<std::vector<std::size_t>> kPieceSizes = {{}, {1}, {2, 3}, {7, 1, 13}, {4096}};
+const std::vector<std::vector<std::size_t>> kPieceSizes = {{}, {1}, {2, 3}, {7, 1, 13}, {100, 29}};
 
 TEST(Streaming, RandomTextAgreesWithTheRuleInEveryPieceSizeAndSettlesAfterOneConversion) {
   std::mt19937 random(14);
   for (const FormSet forms : {testing::kDashedOnly, FormSet::All()}) {
-    for (int round = 0; round < 200; ++round) {
-      const std::string text = RandomText(random, 1 + round * 7);
+    for (int round = 0; round < 400; ++round) {
+      const std::string text =
+          RandomText(random, 1 + round * 7, round % 2 ? kMixed : kDigitsAndSeparators);
       const std::string expected = ConvertByTheRule(text, forms);
       for (const auto& pieces : kPieceSizes) {
         ASSERT_EQ(testing::ConvertText(text, forms, pieces), expected)
             << "input: " << text << "\npieces of " << (pieces.empty() ? 0 : pieces[0]);
       }
       ASSERT_EQ(testing::ConvertText(expected, forms), expected) << "input: " << text;
+    }
+  }
+}
+
+// Overlapping numbers, and near-overlaps that a later byte undoes, cut at every position.
+TEST(Streaming, OverlapsAreDecidedWhereverThePiecesEnd) {
+  for (const std::string text : {"23-45-67 89 01", "23-45-67 89 01 23", "23-45-67 89 01-23",
+                                 "12 34 23-45-67", "1 12 34 23-45-67", "12 34 23-45-67-8",
+                                 "23 45 67-89-01", "23 45 67-89-01-2", "23 45 67-89-01 23 45"}) {
+    for (const FormSet forms : {testing::kDashedOnly, FormSet::All()}) {
+      const std::string expected = ConvertByTheRule(text, forms);
+      for (std::size_t first = 1; first <= text.size(); ++first) {
+        ASSERT_EQ(testing::ConvertText(text, forms, {first, 1}), expected)
+            << text << " first piece " << first;
+      }
     }
   }
 }
