@@ -5,9 +5,10 @@
 
 #include "batch/converter_run.h"
 #include "batch/file_access.h"
+#include "platform/program_arguments.h"
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  const std::vector<std::string> arguments = platform::ProgramArguments(argc, argv);
   batch::SystemFileAccess files;
   return batch::RunConverter(arguments, files, std::cerr, RENUMERA_VERSION);
 }

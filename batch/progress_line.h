@@ -30,6 +30,7 @@ class ProgressLine {
   Clock::time_point started_;
   Clock::time_point last_shown_;
   bool shown_ = false;
+  std::size_t shown_length_ = 0;
 };
 
 }  // namespace batch

@@ -19,13 +19,14 @@ TEST(ProgressLine, ShowsOnlyForInputsTakingMoreThanASecond) {
   progress.Update(std::uint64_t{10} << 20, start + milliseconds(900));
   EXPECT_EQ(terminal.str(), "");
   progress.Update(std::uint64_t{50} << 20, start + milliseconds(1100));
-  EXPECT_EQ(terminal.str(), "\rbig.csv: 50 MB of 200 MB (25%)\x1b[K");
+  EXPECT_EQ(terminal.str(), "\rbig.csv: 50 MB of 200 MB (25%)");
   progress.Update(std::uint64_t{60} << 20, start + milliseconds(1200));  // too soon
   progress.Update(std::uint64_t{100} << 20, start + milliseconds(1400));
+  progress.Update(std::uint64_t{200} << 20, start + milliseconds(1600));
   progress.Finish();
-  EXPECT_EQ(terminal.str(),
-            "\rbig.csv: 50 MB of 200 MB (25%)\x1b[K\rbig.csv: 100 MB of 200 MB (50%)\x1b[K"
-            "\r\x1b[K");
+  const std::string last = "big.csv: 200 MB of 200 MB (100%)";
+  EXPECT_EQ(terminal.str(), "\rbig.csv: 50 MB of 200 MB (25%)\rbig.csv: 100 MB of 200 MB (50%)\r" +
+                                last + "\r" + std::string(last.size(), ' ') + "\r");
 }
 
 TEST(ProgressLine, WithoutASizeShowsTheBytesRead) {
@@ -33,7 +34,11 @@ TEST(ProgressLine, WithoutASizeShowsTheBytesRead) {
   ProgressLine progress(terminal, true);
   progress.Start("standard input", std::nullopt);
   progress.Update(std::uint64_t{3} << 20, ProgressLine::Clock::now() + milliseconds(2000));
-  EXPECT_EQ(terminal.str(), "\rstandard input: 3 MB\x1b[K");
+  progress.Update(std::uint64_t{12} << 20, ProgressLine::Clock::now() + milliseconds(3000));
+  // A shorter line covers what is left of a longer one.
+  progress.Start("a", 100);
+  progress.Update(0, ProgressLine::Clock::now() + milliseconds(2000));
+  EXPECT_EQ(terminal.str(), "\rstandard input: 3 MB\rstandard input: 12 MB\ra: 0 MB of 0 MB (0%) ");
 }
 
 TEST(ProgressLine, QuickInputsAndNonTerminalsShowNothing) {

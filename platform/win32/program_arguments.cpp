@@ -1,0 +1,20 @@
+#include "platform/program_arguments.h"
+
+#include <shellapi.h>
+#include <windows.h>
+
+#include "platform/win32/utf8_text.h"
+
+namespace platform {
+
+std::vector<std::string> ProgramArguments(int, char**) {
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> arguments;
+  if (wide == nullptr) return arguments;
+  for (int i = 1; i < count; ++i) arguments.push_back(win32::Utf8FromWide(wide[i]));
+  LocalFree(wide);
+  return arguments;
+}
+
+}  // namespace platform
