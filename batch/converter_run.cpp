@@ -142,6 +142,7 @@ class Run {
                   options_.dry_run ? &listing_ : nullptr,
                   [this](std::uint64_t read) { progress_.Update(read); }});
     progress_.Finish();
+    input.reset();  // some systems replace no file that is still open
     if (!Accept(outcome, shown, replacement != nullptr)) return false;
     if (replacement && outcome.tally.converted > 0) {
       if (const auto failure = replacement->Commit()) {

@@ -70,12 +70,16 @@ std::wstring DirectoryOf(const std::wstring& path) {
 }
 
 // Written into a hidden file beside the target, so the final step stays on one volume; flushed
-// to the disk before ReplaceFileW puts it in place, which keeps the target's attributes and
-// security; MoveFileExW where the volume cannot replace.
+// to the disk, given the target's attributes and renamed over it by MoveFileExW in one step.
+// (ReplaceFileW would keep the target's security too, but under Wine it leaves a temporary file
+// of its own behind.)
 class Win32Replacement final : public FileReplacement {
  public:
-  Win32Replacement(std::wstring target, std::wstring temporary, HANDLE handle)
-      : target_(std::move(target)), temporary_(std::move(temporary)), handle_(handle) {}
+  Win32Replacement(std::wstring target, DWORD attributes, std::wstring temporary, HANDLE handle)
+      : target_(std::move(target)),
+        attributes_(attributes),
+        temporary_(std::move(temporary)),
+        handle_(handle) {}
   ~Win32Replacement() override { Abandon(); }
 
   std::optional<std::string> Write(std::string_view bytes) override {
@@ -92,9 +96,8 @@ class Win32Replacement final : public FileReplacement {
     CloseHandle(handle_);
     handle_ = INVALID_HANDLE_VALUE;
     if (flushed) {
-      if (ReplaceFileW(target_.c_str(), temporary_.c_str(), nullptr,
-                       REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
-          MoveFileExW(temporary_.c_str(), target_.c_str(),
+      SetFileAttributesW(temporary_.c_str(), attributes_);
+      if (MoveFileExW(temporary_.c_str(), target_.c_str(),
                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return std::nullopt;
       }
@@ -113,6 +116,7 @@ class Win32Replacement final : public FileReplacement {
   }
 
   std::wstring target_;
+  DWORD attributes_;
   std::wstring temporary_;
   HANDLE handle_;
 };
@@ -125,8 +129,10 @@ OpenedInput OpenInputFile(const std::string& path) {
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
     return {nullptr, "Is a directory"};
   }
-  const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  // Sharing deletion too lets the file be replaced in place while a reader has it open.
+  const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return {nullptr, LastErrorText()};
   return {std::make_unique<Win32Input>(handle, true), {}};
 }
@@ -153,7 +159,7 @@ StartedReplacement BeginFileReplacement(const std::string& path) {
     const HANDLE handle = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                       FILE_ATTRIBUTE_HIDDEN, nullptr);
     if (handle != INVALID_HANDLE_VALUE) {
-      return {std::make_unique<Win32Replacement>(target, temporary, handle), {}};
+      return {std::make_unique<Win32Replacement>(target, attributes, temporary, handle), {}};
     }
     if (GetLastError() != ERROR_FILE_EXISTS) return {nullptr, LastErrorText()};
   }
