@@ -131,7 +131,7 @@ class Renumberer {
     const std::uint64_t end = content_.End();
     std::uint64_t limit = end;
     if (!at_end) {
-      limit = end > kDecisionReach ? end - kDecisionReach : 0;
+      limit = std::max(content_.Begin(), end > kDecisionReach ? end - kDecisionReach : 0);
       for (std::uint64_t index = end; index > limit; --index) {
         const char c = *content_.At(index - 1);
         if (!IsDigit(c) && c != '-' && c != ' ') {
