@@ -50,6 +50,7 @@ class AtomicFileWriter {
   bool Write(std::string_view bytes);
   bool Commit();
   int Error() const { return error_; }
+  const std::string& TemporaryPath() const { return temporary_path_; }
 
  private:
   AtomicFileWriter(std::string path, std::string temporary_path, int fd, int error)

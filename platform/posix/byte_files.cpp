@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstring>
 
 #include "platform/posix/atomic_file.h"
@@ -60,16 +62,54 @@ class PosixStandardOutput final : public OutputFile {
   }
 };
 
+// The temporary file of the replacement being written, if any. A signal that ends the program
+// half-way through a file (Ctrl+C on a big one) removes it, so nothing is left beside the
+// untouched original; the handler then lets the signal end the program as it would have.
+char pending_temporary[PATH_MAX];
+volatile std::sig_atomic_t temporary_pending = 0;
+
+extern "C" void RemovePendingTemporary(int signal_number) {
+  if (temporary_pending) ::unlink(pending_temporary);
+  std::signal(signal_number, SIG_DFL);
+  std::raise(signal_number);
+}
+
+void WatchForEndingSignals() {
+  static const bool installed = [] {
+    for (const int signal_number : {SIGINT, SIGTERM, SIGHUP}) {
+      struct sigaction action = {};
+      struct sigaction previous = {};
+      ::sigaction(signal_number, nullptr, &previous);
+      if (previous.sa_handler == SIG_IGN) continue;  // ignored by whoever started us: stays so
+      action.sa_handler = RemovePendingTemporary;
+      sigemptyset(&action.sa_mask);
+      ::sigaction(signal_number, &action, nullptr);
+    }
+    return true;
+  }();
+  (void)installed;
+}
+
 class PosixReplacement final : public FileReplacement {
  public:
-  explicit PosixReplacement(posix::AtomicFileWriter writer) : writer_(std::move(writer)) {}
+  explicit PosixReplacement(posix::AtomicFileWriter writer) : writer_(std::move(writer)) {
+    const std::string& path = writer_.TemporaryPath();
+    if (path.size() < sizeof pending_temporary) {
+      WatchForEndingSignals();
+      std::memcpy(pending_temporary, path.c_str(), path.size() + 1);
+      temporary_pending = 1;
+    }
+  }
+  ~PosixReplacement() override { temporary_pending = 0; }
 
   std::optional<std::string> Write(std::string_view bytes) override {
     if (writer_.Write(bytes)) return std::nullopt;
     return Reason(writer_.Error());
   }
   std::optional<std::string> Commit() override {
-    if (writer_.Commit()) return std::nullopt;
+    const bool committed = writer_.Commit();
+    temporary_pending = 0;
+    if (committed) return std::nullopt;
     return Reason(writer_.Error());
   }
 
