@@ -17,6 +17,13 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "${program} is not executable")
 endif()
 
+# The bulk converter and its manual page.
+foreach(installed "${BINDIR}/renumera-convert" "share/man/man1/renumera-convert.1")
+  if(NOT EXISTS "${PREFIX}/${installed}")
+    message(FATAL_ERROR "missing ${PREFIX}/${installed}")
+  endif()
+endforeach()
+
 foreach(size 16 32 48 64)
   set(installed "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/renumera.png")
   if(NOT EXISTS "${installed}")

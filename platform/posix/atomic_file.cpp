@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <utility>
 
 namespace platform::posix {
 namespace {
@@ -22,6 +23,7 @@ class FileDescriptor {
     if (fd_ >= 0) ::close(fd_);
   }
   int Get() const { return fd_; }
+  int Release() { return std::exchange(fd_, -1); }
   bool Valid() const { return fd_ >= 0; }
   // Closing reports the last write errors on some file systems, so it is checked.
   bool Close() {
@@ -124,21 +126,63 @@ std::optional<std::string> FollowSymlinks(std::string path) {
   return std::nullopt;
 }
 
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
-                           std::optional<mode_t> mode) {
+AtomicFileWriter AtomicFileWriter::Begin(const std::string& path, std::optional<mode_t> mode) {
   std::string temporary_path;
   FileDescriptor fd = CreateTemporaryBeside(path, &temporary_path);
-  if (!fd.Valid()) return false;
-
-  const bool written = (!mode || ::fchmod(fd.Get(), *mode) == 0) && WriteAll(fd.Get(), bytes) &&
-                       ::fsync(fd.Get()) == 0;
-  if (!fd.Close() || !written || ::rename(temporary_path.c_str(), path.c_str()) != 0) {
+  if (!fd.Valid()) return AtomicFileWriter(path, {}, -1, errno);
+  if (mode && ::fchmod(fd.Get(), *mode) != 0) {
+    const int error = errno;
     ::unlink(temporary_path.c_str());
+    return AtomicFileWriter(path, {}, -1, error);
+  }
+  return AtomicFileWriter(path, std::move(temporary_path), fd.Release(), 0);
+}
+
+AtomicFileWriter::AtomicFileWriter(AtomicFileWriter&& other) noexcept
+    : path_(std::move(other.path_)),
+      temporary_path_(std::move(other.temporary_path_)),
+      fd_(std::exchange(other.fd_, -1)),
+      error_(other.error_) {}
+
+AtomicFileWriter::~AtomicFileWriter() {
+  Abandon();
+}
+
+void AtomicFileWriter::Abandon() {
+  if (fd_ < 0) return;
+  ::close(fd_);
+  fd_ = -1;
+  ::unlink(temporary_path_.c_str());
+}
+
+bool AtomicFileWriter::Write(std::string_view bytes) {
+  if (fd_ < 0) return false;
+  errno = 0;
+  if (WriteAll(fd_, bytes)) return true;
+  error_ = errno != 0 ? errno : EIO;
+  Abandon();
+  return false;
+}
+
+bool AtomicFileWriter::Commit() {
+  if (fd_ < 0) return false;
+  FileDescriptor fd(std::exchange(fd_, -1));
+  const bool committed =
+      ::fsync(fd.Get()) == 0 && fd.Close() && ::rename(temporary_path_.c_str(), path_.c_str()) == 0;
+  if (!committed) {
+    error_ = errno;
+    ::unlink(temporary_path_.c_str());
     return false;
   }
   // The rename itself is made durable too, or a power cut could bring back the old file.
-  SyncDirectory(DirectoryOf(path));
+  SyncDirectory(DirectoryOf(path_));
   return true;
+}
+
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
+                           std::optional<mode_t> mode) {
+  AtomicFileWriter writer = AtomicFileWriter::Begin(path, mode);
+  return writer.Write(bytes) && writer.Commit();
 }
 
 bool MakeDirectories(const std::string& path, mode_t mode) {

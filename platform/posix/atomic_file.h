@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace platform::posix {
 
@@ -33,9 +34,39 @@ FileContents ReadRegularFile(const std::string& path);
 // symbolic links, which need not exist yet. Nothing for a loop or an unreadable link.
 std::optional<std::string> FollowSymlinks(std::string path);
 
+// A replacement of `path` written piece by piece into a new file beside it, flushed to the
+// disk and renamed over `path` by Commit. Until then, and whenever a step fails, `path` is as it
+// was; a writer destroyed without a successful Commit removes its temporary file. Error() is the
+// errno of the step that failed.
+class AtomicFileWriter {
+ public:
+  // `mode` gives the permission bits; without it the new file gets 0666 less the umask.
+  static AtomicFileWriter Begin(const std::string& path, std::optional<mode_t> mode);
+  AtomicFileWriter(AtomicFileWriter&& other) noexcept;
+  AtomicFileWriter& operator=(AtomicFileWriter&&) = delete;
+  ~AtomicFileWriter();
+
+  bool Valid() const { return fd_ >= 0; }
+  bool Write(std::string_view bytes);
+  bool Commit();
+  int Error() const { return error_; }
+
+ private:
+  AtomicFileWriter(std::string path, std::string temporary_path, int fd, int error)
+      : path_(std::move(path)),
+        temporary_path_(std::move(temporary_path)),
+        fd_(fd),
+        error_(error) {}
+  void Abandon();
+
+  std::string path_;
+  std::string temporary_path_;
+  int fd_;
+  int error_;
+};
+
 // Writes the bytes into a new file beside `path`, flushes it to the disk and renames it over
-// `path`. On failure the temporary file is removed and `path` is as it was. `mode` gives the
-// permission bits; without it the new file gets 0666 less the umask.
+// `path`, through AtomicFileWriter.
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
                            std::optional<mode_t> mode);
 
