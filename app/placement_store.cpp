@@ -30,6 +30,17 @@ std::string Cut(std::string text, std::size_t limit) {
   return text;
 }
 
+// A read trims blanks at both ends of a value and takes off one pair of matching quotes around
+// it. A reserved record whose joined text a read would change in that way is written inside
+// double quotes, which the read takes off again, so that it reads back exactly as it was.
+std::string ReadingBackAsItself(std::string value) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; };
+  const bool trimmed = !value.empty() && (blank(value.front()) || blank(value.back()));
+  const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                      value.back() == value.front();
+  return trimmed || quoted ? '"' + value + '"' : value;
+}
+
 // The keys of a procedure's section, in the order in which they are written.
 struct PositionKey {
   std::string_view key;
@@ -76,7 +87,7 @@ void PlacementStore::CloseStore() {
   for (int32_t i = 1; i <= count; ++i) {
     const SectorRecord& record = (*SECTORS)[static_cast<std::size_t>(i - 1)];
     WriteValue(kReservedSection, SectorKey(i),
-               record.FAMILY + "," + record.ITEM + "," + record.TYPE);
+               ReadingBackAsItself(record.FAMILY + "," + record.ITEM + "," + record.TYPE));
   }
   SECTORS.reset();
 }

@@ -102,6 +102,28 @@ TEST_F(ReservedList, RecordsAreCommaFieldsOfAtMost99Characters) {
   EXPECT_EQ(again.Sectors(), expected);
 }
 
+// A record with blanks or matching quotes at the ends of its joined text would lose them on
+// the next read; it is written inside quotes instead. Plain records are written as they are.
+TEST_F(ReservedList, RecordsAReadWouldChangeAreQuotedSoTheyReadBackUnchanged) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"\"'a,x,a'\"", "\"'a,x,a'\""}, {"\"\"q\",x,\"q\"\"", "\"\"q\",x,\"q\"\""},
+      {"\"a,b,c \"", "\"a,b,c \""},   {"\"\ta,b,c\"", "\"\ta,b,c\""},
+      {"'a',b,c", "'a',b,c"},         {"\"a,b,c\"", "a,b,c"},
+  };
+  for (const auto& [stored, written] : cases) {
+    GivenReserved("Sectors=1\r\nSectors_1=" + stored + "\r\n");
+    PlacementStore store;
+    store.OpenStore(kFile);
+    const auto read = store.Sectors();
+    store.CloseStore();
+    EXPECT_EQ(ReadBytes(Ini()), "[__Dont_Touch_Me__]\r\nSectors=1\r\nSectors_1=" + written + "\r\n")
+        << stored;
+    PlacementStore again;
+    again.OpenStore(kFile);
+    EXPECT_EQ(again.Sectors(), read) << stored;
+  }
+}
+
 TEST_F(ReservedList, CloseStoreWritesOnlyOnce) {
   Opened();
   store_.CloseStore();
