@@ -1,6 +1,7 @@
 #include "platform/ini_document.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/code_page.h"
 
@@ -172,7 +173,11 @@ EditResult IniDocument::Write(std::string_view section, std::string_view key,
 
   const std::optional<Range> range = FindSection(wanted_section);
   if (!range) {
-    Insert(lines_.size(), "[" + ToFileText(wanted_section) + "]");
+    // Built by appending: GCC 12 at -O3 takes `"[" + std::string` for an overlapping copy.
+    std::string header = "[";
+    header += ToFileText(wanted_section);
+    header += ']';
+    Insert(lines_.size(), std::move(header));
     Insert(lines_.size(), ToFileText(wanted_key) + "=" + file_value);
     return EditResult::kChanged;
   }

@@ -1,12 +1,20 @@
-# Installs the build in BUILD_DIR under PREFIX and checks what the desktop needs from it: the
-# program where the desktop entry's Exec=renumera finds it, the icons and the entry itself.
+# Installs the build in BUILD_DIR for /usr/local, staged under ROOT with DESTDIR and stripped as
+# a packager does, and checks what the desktop needs from it: the program where the desktop
+# entry's Exec=renumera finds it, the icons and the entry itself; and the documents beside it.
 cmake_minimum_required(VERSION 3.25)
-file(REMOVE_RECURSE "${PREFIX}")
-execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+file(REMOVE_RECURSE "${ROOT}")
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env "DESTDIR=${ROOT}"
+                        "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix /usr/local --strip
                 RESULT_VARIABLE result OUTPUT_QUIET)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
+file(GLOB_RECURSE outside LIST_DIRECTORIES false RELATIVE "${ROOT}" "${ROOT}/*")
+list(FILTER outside EXCLUDE REGEX "^usr/local/")
+if(outside)
+  message(FATAL_ERROR "installed outside the prefix: ${outside}")
+endif()
+set(PREFIX "${ROOT}/usr/local")
 
 set(program "${PREFIX}/${BINDIR}/renumera")
 if(NOT EXISTS "${program}" OR IS_DIRECTORY "${program}")
@@ -16,6 +24,21 @@ execute_process(COMMAND test -x "${program}" RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "${program} is not executable")
 endif()
+execute_process(COMMAND "${READELF}" --section-headers "${program}" OUTPUT_VARIABLE sections)
+if(NOT sections MATCHES "\\.text" OR sections MATCHES "\\.symtab")
+  message(FATAL_ERROR "${program} is not a stripped program")
+endif()
+
+file(SHA256 "${PREFIX}/share/doc/renumera/copyright" got)
+file(SHA256 "${SOURCE_DIR}/LICENSE" want)
+if(NOT got STREQUAL want)
+  message(FATAL_ERROR "share/doc/renumera/copyright is not the LICENSE")
+endif()
+foreach(document share/doc/renumera/changelog.gz share/man/man1/renumera.1.gz)
+  if(NOT EXISTS "${PREFIX}/${document}")
+    message(FATAL_ERROR "missing ${PREFIX}/${document}")
+  endif()
+endforeach()
 
 # The bulk converter and its manual page.
 foreach(installed "${BINDIR}/renumera-convert" "share/man/man1/renumera-convert.1")
@@ -30,7 +53,7 @@ foreach(size 16 32 48 64)
     message(FATAL_ERROR "missing ${installed}")
   endif()
   file(SHA256 "${installed}" got)
-  file(SHA256 "${ASSETS_DIR}/renumera_${size}.png" want)
+  file(SHA256 "${SOURCE_DIR}/assets/renumera_${size}.png" want)
   if(NOT got STREQUAL want)
     message(FATAL_ERROR "${installed} is not the ${size} pixel icon")
   endif()

@@ -40,7 +40,10 @@ std::string Stripped(std::string_view entry) {
 
 std::string ByteValues(std::string_view text) {
   std::string values;
-  for (const char c : text) values += " " + std::to_string(static_cast<unsigned char>(c));
+  for (const char c : text) {
+    values += ' ';
+    values += std::to_string(static_cast<unsigned char>(c));
+  }
   return values;
 }
 
@@ -54,7 +57,7 @@ void ExpectDefinedResult(const std::string& entry) {
   texts.Convert(entry);
   const std::string stripped = Stripped(
       texts.OLDNUM.Capacity() < entry.size() ? entry.substr(0, texts.OLDNUM.Capacity()) : entry);
-  const std::string trace = "entry of bytes" + ByteValues(entry);
+  const std::string trace = std::string("entry of bytes").append(ByteValues(entry));
 
   if (stripped.size() >= 4) {
     EXPECT_TRUE(ShowsThrough(texts.OLDNUM.Stored(), "##-##-##  ")) << trace;

@@ -43,7 +43,10 @@ TEST(StripSeparators, KeepsTheFirstThousandSurvivorsOfALongText) {
   EXPECT_EQ(StripSeparators(std::string(1500, '7')), std::string(kStripCapacity, '7'));
 
   std::string interleaved;
-  for (int i = 0; i < 1500; ++i) interleaved += "-" + std::to_string(i % 10);
+  for (int i = 0; i < 1500; ++i) {
+    interleaved += '-';
+    interleaved += static_cast<char>('0' + i % 10);
+  }
   const std::string stripped = StripSeparators(interleaved);
   ASSERT_EQ(stripped.size(), kStripCapacity);
   EXPECT_EQ(stripped.substr(0, 12), "012345678901");

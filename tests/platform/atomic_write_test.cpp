@@ -23,7 +23,7 @@ constexpr int kKeys = 40;
 constexpr std::size_t kValueLength = 1000;
 
 std::string Key(int i) {
-  return "K" + std::to_string(i);
+  return std::string("K").append(std::to_string(i));
 }
 
 // Runs `body` in a child process and gives its exit status, or -1 when it did not exit.

@@ -115,7 +115,7 @@ TEST(IniDocument, RandomDocumentsRoundTripAndEditOnlyTheirKey) {
     };
     const std::vector<std::string> others = snapshot();
 
-    const std::string value = "v" + std::to_string(round);
+    const std::string value = std::string("v").append(std::to_string(round));
     ASSERT_EQ(document->Write(section, key, value), EditResult::kChanged) << round;
     EXPECT_EQ(document->Read(section, key, ""), value) << round << " " << bytes;
     EXPECT_EQ(snapshot(), others) << round << " " << bytes;

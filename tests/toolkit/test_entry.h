@@ -79,7 +79,9 @@ class TestEntry final : public EntryControl {
 
  private:
   void Note(const char* what) {
-    if (journal != nullptr) journal->push_back(what + (" " + std::to_string(Number())));
+    if (journal != nullptr) {
+      journal->push_back(std::string(what).append(" ").append(std::to_string(Number())));
+    }
   }
   void Type(const std::string& text) {
     if (all_selected_) text_.clear();

@@ -155,7 +155,7 @@ TEST_F(FieldTest, CopyAndCutTakeTheSelectedCharacters) {
   Play("{RIGHT}{S-END}{C-C}");
   EXPECT_EQ(host.clipboard, "2-3 -  ");
   EXPECT_FALSE(field->Modified());
-  host.clipboard = "x";
+  host.clipboard.emplace("x");
   Play("{HOME}{S-RIGHT}{S-RIGHT}{S-RIGHT}{C-INS}");
   EXPECT_EQ(host.clipboard, "12-");
   Play("{C-X}");
