@@ -79,8 +79,10 @@ bool TopLevelWindow::Create(const NativeWindowSpec& wanted, WNDPROC procedure, v
     DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
     DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
   }
-  if (class_icon != nullptr) SendMessageW(window_, WM_SETICON, ICON_BIG, (LPARAM)class_icon);
-  if (small_icon_ != nullptr) SendMessageW(window_, WM_SETICON, ICON_SMALL, (LPARAM)small_icon_);
+  if (class_icon != nullptr)
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(class_icon));
+  if (small_icon_ != nullptr)
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_));
   return true;
 }
 
