@@ -30,8 +30,9 @@ std::unique_ptr<DynamicLibrary> LoadDynamicLibrary(std::string_view name, std::s
   const std::string file(name);
   // A missing library is an answer, not a reason to stop the program with a system dialog.
   const UINT old_mode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  HMODULE module = file.find('\0') == std::string::npos ? LoadLibraryA(file.c_str()) : nullptr;
-  const DWORD code = GetLastError();
+  const bool nameable = file.find('\0') == std::string::npos;
+  HMODULE module = nameable ? LoadLibraryA(file.c_str()) : nullptr;
+  const DWORD code = nameable ? GetLastError() : ERROR_INVALID_NAME;
   SetErrorMode(old_mode);
   if (module == nullptr) {
     if (error != nullptr) *error = "cannot load " + file + ": " + win32::SystemErrorText(code);

@@ -17,6 +17,13 @@ using testing_support::WriteBytes;
 
 constexpr std::string_view kFile = "Renumera.INI";
 
+// A file as a user might have edited it: comments, blank lines, other sections and keys.
+constexpr std::string_view kHandWritten =
+    "; Renumera keeps its window here.\r\n"
+    "[Fonts]\r\nFace=Tahoma\r\n\r\n"
+    "[Main]\r\n; last place on the screen\r\nXPos = 7\r\nMaximize=Yes\r\nCustom=kept\r\n\r\n"
+    "[__Dont_Touch_Me__]\r\nSectors=1\r\nSectors_1=List,Box,Format\r\nSectors_9=left alone\r\n";
+
 class PlacementStoreTest : public ::testing::Test {
  protected:
   std::filesystem::path Ini() const { return home_.SettingsDir() / kFile; }
