@@ -131,7 +131,9 @@ class Renumberer {
     const std::uint64_t end = content_.End();
     std::uint64_t limit = end;
     if (!at_end) {
-      limit = end > kDecisionReach ? end - kDecisionReach : 0;
+      // Bytes before Begin() have been dropped; the scan back must not reach them.
+      limit = std::max<std::uint64_t>(end > kDecisionReach ? end - kDecisionReach : 0,
+                                      content_.Begin());
       for (std::uint64_t index = end; index > limit; --index) {
         const char c = *content_.At(index - 1);
         if (!IsDigit(c) && c != '-' && c != ' ') {
