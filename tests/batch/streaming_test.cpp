@@ -182,6 +182,17 @@ class CheckingOutput final : public platform::OutputFile {
   const RepeatingInput& input_;
 };
 
+// A run of digits longer than what is still held: looking back for the end of a number's view
+// must stop at the oldest byte held, not read the bytes already dropped.
+TEST(Streaming, ALongRunOfDigitsInSmallPiecesIsNotReadPastWhatIsHeld) {
+  for (const std::size_t digits : {24u, 40u, 100u}) {
+    const std::string run(digits, '7');
+    EXPECT_EQ(testing::ConvertText(run, FormSet().With(NumberForm::kBare), {15, 5, 4096, 1}), run);
+    EXPECT_EQ(testing::ConvertText("x" + run + ", 234567", FormSet::All(), {1}),
+              "x" + run + ", 2234567");
+  }
+}
+
 TEST(Streaming, ALongLineWithoutALineBreakStreamsThroughInBoundedMemory) {
   constexpr std::uint64_t kSize = (std::uint64_t{256} << 20) / 10 * 10;  // whole units
   RepeatingInput input(kSize);
