@@ -2,10 +2,10 @@
 // functions GetPrivateProfileStringA and WritePrivateProfileStringA do it. Every call works on
 // the file as it is at that moment; nothing is cached between calls.
 //
-// A file name without a directory names a file in the program's settings directory (the
-// Windows directory on Windows; $XDG_CONFIG_HOME/renumera, by default ~/.config/renumera,
-// elsewhere), created by the first write. A name with a directory is used as given. Names are
-// Windows-1251 text.
+// A file name without a directory names a file in the program's settings directory, created by
+// the first write: %APPDATA%\Renumera on Windows (which reads an older file of that name in the
+// Windows directory until then), $XDG_CONFIG_HOME/renumera, by default ~/.config/renumera,
+// elsewhere. A name with a directory is used as given. Names are Windows-1251 text.
 #pragma once
 
 #include <string>

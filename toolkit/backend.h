@@ -14,6 +14,7 @@
 
 #include "platform/code_page.h"
 #include "platform/icon_file.h"
+#include "platform/system_icon.h"
 #include "toolkit/font.h"
 #include "toolkit/geometry.h"
 #include "toolkit/native_message.h"
@@ -21,12 +22,15 @@
 namespace toolkit {
 
 struct NativeWindowSpec {
-  Size client_size;                     // pixels; the window is never resizable
-  std::string caption;                  // in code_page
+  Size client_size;     // pixels; the window is never resizable
+  std::string caption;  // in code_page
   platform::CodePage code_page = platform::CodePage::Windows1251;  // caption and keyboard text
   std::vector<platform::IconImage> icons;
-  Color background;                     // what the window shows before it is first painted
-  std::string class_name;               // resource/class name (WM_CLASS on X11)
+  // The default application icon as the system loaded it, for a window that shows it for want
+  // of an icon of its own; nullptr otherwise. It outlives the window.
+  const platform::SystemIcon* system_icon = nullptr;
+  Color background;        // what the window shows before it is first painted
+  std::string class_name;  // resource/class name (WM_CLASS on X11)
 };
 
 class Backend {
@@ -42,6 +46,10 @@ class Backend {
   virtual void SetOuterPosition(Point outer) = 0;
   virtual bool IsMinimized() = 0;
   virtual void SetMinimized(bool minimized) = 0;
+  // The work area of each monitor, the part its panels and task bars leave to windows, in the
+  // coordinates of Get/SetOuterPosition. Empty when the window system tells nothing of its
+  // monitors.
+  virtual std::vector<Rect> MonitorWorkAreas() = 0;
 
   // Events and waiting. Returns the next message, or nothing when timeout_ms passed first
   // (a negative timeout waits without limit).
@@ -66,6 +74,10 @@ class Backend {
   // `top_left` is the top-left corner of the text's cell (the baseline is ascent below it).
   virtual void DrawText(FontHandle font, Point top_left, std::string_view text, Color color) = 0;
   virtual void DrawIcon(const platform::IconImage& image, Point top_left) = 0;
+  // Draws the two-pixel border of an entry field at `bounds` as the platform's visual style
+  // draws an edit box, leaving the inside alone; false where the window system has no
+  // renderer of its visual style, and the toolkit then draws a border of its own.
+  virtual bool DrawStyledEditBorder(Rect bounds, bool focused) = 0;
 
   // Clipboard (plain text, UTF-8) and beep.
   virtual void SetClipboardText(std::string_view utf8) = 0;

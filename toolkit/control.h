@@ -25,6 +25,9 @@ class Canvas {
   void DrawIcon(const platform::IconImage& image, Point top_left) {
     backend_.DrawIcon(image, top_left);
   }
+  bool DrawStyledEditBorder(Rect bounds, bool focused) {
+    return backend_.DrawStyledEditBorder(bounds, focused);
+  }
   int TextWidth(FontHandle font, std::string_view text) { return backend_.TextWidth(font, text); }
   FontMetrics Metrics(FontHandle font) { return backend_.GetFontMetrics(font); }
 
@@ -56,11 +59,11 @@ enum class FocusPolicy { None, TabAndClick };
 enum class FocusCause { Tab, ShiftTab, Click, Program, Activation, DefaultButton };
 
 struct ControlSetup {
-  int number = 0;       // 1-based, in definition order
-  Rect bounds;          // pixels, client coordinates
+  int number = 0;  // 1-based, in definition order
+  Rect bounds;     // pixels, client coordinates
   FontHandle font = 0;
   Color text_color;
-  Color background;     // the window's background colour
+  Color background;  // the window's background colour
 };
 
 class Control {

@@ -3,6 +3,12 @@
 #include <string>
 
 namespace toolkit {
+namespace {
+
+// The platform's standard icon size at 96 dpi, the size of a window's class icon.
+constexpr int kSystemIconSize = 32;
+
+}  // namespace
 
 void ToolkitSettings::SetDefaultCharset(int charset) {
   if (charset == kDefaultCharset) return;
@@ -27,12 +33,16 @@ FontSpec ToolkitSettings::Standard(StandardFont which) const {
 }
 
 bool ToolkitSettings::SetDefaultApplicationIcon(std::string_view path) {
+  // The icon set before goes first, whether or not the new one loads.
+  system_icon_.reset();
+  system_icon_ = platform::LoadSystemIcon(std::string(path), kSystemIconSize);
   auto images = platform::LoadIconFile(std::string(path));
   icon_ = images ? std::move(*images) : std::vector<platform::IconImage>{};
   return images.has_value();
 }
 
 void ToolkitSettings::SetDefaultApplicationIcon(std::vector<platform::IconImage> images) {
+  system_icon_.reset();
   icon_ = std::move(images);
 }
 

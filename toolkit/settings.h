@@ -2,10 +2,12 @@
 // application icon. Changed at start-up, before the first window opens.
 #pragma once
 
+#include <memory>
 #include <string_view>
 #include <vector>
 
 #include "platform/icon_file.h"
+#include "platform/system_icon.h"
 #include "toolkit/font.h"
 
 namespace toolkit {
@@ -32,10 +34,15 @@ class ToolkitSettings {
   void SetDefaultApplicationIcon(std::vector<platform::IconImage> images);
   // Empty when there is none.
   const std::vector<platform::IconImage>& DefaultApplicationIcon() const { return icon_; }
+  // The same file as the operating system loads it itself, where it does (Windows); nullptr
+  // elsewhere, when the file does not load, or when the images were given rather than a file.
+  const platform::SystemIcon* DefaultApplicationSystemIcon() const { return system_icon_.get(); }
 
  private:
   int default_charset_ = 0;
   std::vector<platform::IconImage> icon_;
+  // Shared, so that the settings stay copyable (tests save and restore them).
+  std::shared_ptr<const platform::SystemIcon> system_icon_;
 };
 
 // The settings of this process.

@@ -25,8 +25,9 @@ bool VisualStyleAdapter::Attach(Window& window, VisualStyleSupport& support) {
     // style's border and the inner one the field's background, which leaves it flat.
     window.SetPaintOverlay(number, [&window](Canvas& canvas, Control& control) {
       const Rect bounds = control.Bounds();
-      DrawFrame(canvas, bounds,
-                window.HasFocus(control.Number()) ? kEditBorderFocused : kEditBorder);
+      const bool focused = window.HasFocus(control.Number());
+      if (canvas.DrawStyledEditBorder(bounds, focused)) return;
+      DrawFrame(canvas, bounds, focused ? kEditBorderFocused : kEditBorder);
       DrawFrame(canvas, Inset(bounds, 1), control.Background());
     });
     if (adapted_.empty()) window.SetEraseHook([this] { EraseBackground(); });

@@ -5,6 +5,7 @@
 
 #include "toolkit/icons.h"
 #include "toolkit/push_button.h"
+#include "toolkit/reachable_position.h"
 #include "toolkit/settings.h"
 #include "toolkit/static_controls.h"
 #include "toolkit/system_colors.h"
@@ -37,6 +38,9 @@ bool Window::Open() {
   wanted.caption = std::string(definition_.caption);
   wanted.code_page = code_page_;
   wanted.icons = WindowIconImages(definition_.icon);
+  if (definition_.icon.empty() || !IconResource(definition_.icon)) {
+    wanted.system_icon = Settings().DefaultApplicationSystemIcon();
+  }
   wanted.background = BackgroundColor();
   wanted.class_name = std::string(definition_.class_name);
   if (!backend_.CreateWindow(wanted)) {
@@ -278,6 +282,17 @@ void Window::SetVerticalPositionDlu(int y) {
   if (!open_) return;
   const Point outer = backend_.GetOuterPosition();
   backend_.SetOuterPosition({outer.x, units_.ToPixelsY(y)});
+}
+
+void Window::KeepReachable() {
+  if (!open_) return;
+  const Point outer = backend_.GetOuterPosition();
+  // The frame's borders are the window system's: the client size stands for the frame's,
+  // which is a few pixels larger, so that the grip is at most that much wider on the left.
+  const Size client = units_.ToPixels(definition_.client_size);
+  const Point reachable = ReachablePosition(backend_.MonitorWorkAreas(),
+                                            {outer.x, outer.y, client.width, client.height});
+  if (reachable != outer) backend_.SetOuterPosition(reachable);
 }
 
 bool Window::IsMinimized() {

@@ -93,6 +93,11 @@ class Window final : public ControlHost {
   // One axis only; the other keeps its position to the pixel.
   void SetHorizontalPositionDlu(int x);
   void SetVerticalPositionDlu(int y);
+  // Moves the window the least way that leaves a grip of its title bar on the work area of a
+  // monitor (see ReachablePosition); a window the user can take hold of stays where it is to
+  // the pixel. For a position restored from earlier runs, made on monitors since unplugged
+  // or at a larger screen size.
+  void KeepReachable();
   Size SizeDlu() const { return definition_.client_size; }
   bool IsMinimized();
   void SetMinimized(bool minimized);

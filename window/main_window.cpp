@@ -31,6 +31,9 @@ int MainWindow::OpenStep() {
   // Attach itself asks whether visual styles can be used, and stays detached if not.
   adapter_.Attach(GetWindow(), services_.visual_styles);
   services_.store.FetchPlacement(kProcedure, placement_);
+  // The store applies what the file says; a place no monitor shows any more would leave the
+  // window out of reach, and would be saved again at the close.
+  GetWindow().KeepReachable();
   GetWindow().SetBackBuffer(false);
   return 0;
 }

@@ -48,7 +48,8 @@ class MainWindow : public toolkit::WindowController {
 
  protected:
   // Names the window to the error reporter, opens it, gives it the visual style where one
-  // is in use, applies the stored placement and switches the back buffer off.
+  // is in use, applies the stored placement, keeps the window within the user's reach and
+  // switches the back buffer off.
   int OpenStep() override;
   // ?OLDNUM asks for ?OKBUTTON; ?OKBUTTON converts and selects ?OLDNUM.
   int OnAccepted() override;

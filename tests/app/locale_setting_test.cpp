@@ -225,16 +225,6 @@ TEST_F(LocaleSettingTest, WindowsCollationSurvivesAnInconsistentSystemComparison
   ExpectAscending(tables_, {Char(0), "\x01", "\xFF"});
 }
 
-TEST(WindowsCollationOnThisSystem, SortsLikeAWordSortAfterTheIgnoredControlCodes) {
-  LocaleTables tables;
-  ApplyLocaleSetting(tables, LocaleSetting::CollationSequence, "WINDOWS");
-  ExpectEveryCharacterDistinct(tables);
-  // The ignored control codes rank equal and so stay in code order, below everything else.
-  ExpectAscending(tables, {Char(0), "\x01", "\x08", "\x0E", "\x1F", "\x7F", "\x98", "\xAD", "'",
-                           "-",     "\t",   " ",    "!",    "0",    "a",    "A",    "b",    "z",
-                           "Z",     "\xE0", "\xC0", "\xFE", "\xDE", "\xDF", "\xFF"});
-}
-
 // --- Month names ------------------------------------------------------------------------------
 
 TEST_F(LocaleSettingTest, MonthNamesChangeUpToTheFirstMissingOrEmptyItem) {

@@ -157,6 +157,10 @@ test_program_placement_file_and_the_next_start() {
   [[ $title == *'"7-значная нумерация"'* ]] || fail "caption: $title"
   xdotool windowmove "$window" 200 100
   wait_until 3 frame_at 200 100
+  # Where the frame went: a window whose gravity is static (Wine's) has its client area
+  # moved there, and its frame lies a title bar higher.
+  local moved_x moved_y
+  read -r moved_x moved_y < <(frame_position)
   keys Escape
   expect_program_exit || return 1
   local crlf=$'\r'
@@ -177,7 +181,8 @@ Sectors=0$crlf"
   start_program || return 1
   local x y
   read -r x y < <(frame_position)
-  ((x >= 198 && x <= 202 && y >= 98 && y <= 102)) || fail "the next start opened at $x,$y, not about 200,100"
+  ((x >= moved_x - 2 && x <= moved_x + 2 && y >= moved_y - 2 && y <= moved_y + 2)) ||
+    fail "the next start opened at $x,$y, not about $moved_x,$moved_y"
   keys Escape
   expect_program_exit || return 1
   [[ $(cat "$placement_file") == "$saved" ]] || fail "an unmoved window saved: $(cat -A "$placement_file")"

@@ -1,35 +1,44 @@
-// A private settings directory for one test: XDG_CONFIG_HOME points into a fresh temporary
+// A private settings directory for one test: the variable that places the settings of a bare
+// INI file name (XDG_CONFIG_HOME on posix, APPDATA on Windows) points into a fresh temporary
 // directory for the test's lifetime, so that no test reads or writes the real home.
 #pragma once
-
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <random>
 #include <string>
 #include <string_view>
 
 namespace testing_support {
 
+// What differs between the systems (tests/support/posix, tests/support/win32).
+struct SettingsHomeRules {
+  const char* variable;  // names the folder that holds the program's settings folder
+  const char* folder;    // the program's settings folder inside it
+};
+const SettingsHomeRules& ThisSystemSettingsHome();
+std::optional<std::string> GetEnvironment(const char* name);
+void SetEnvironment(const char* name, const std::optional<std::string>& value);
+
 class TempConfigHome {
  public:
   TempConfigHome() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "renumera-test-XXXXXX").string();
-    root_ = ::mkdtemp(pattern.data());
-    if (const char* old = ::getenv("XDG_CONFIG_HOME")) saved_ = old;
-    ::setenv("XDG_CONFIG_HOME", root_.c_str(), 1);
+    std::random_device seed;
+    std::mt19937 random(seed());
+    // create_directory is false for a name that is already taken: try the next.
+    do {
+      root_ =
+          std::filesystem::temp_directory_path() / ("renumera-test-" + std::to_string(random()));
+    } while (!std::filesystem::create_directory(root_));
+    saved_ = GetEnvironment(Rules().variable);
+    SetEnvironment(Rules().variable, root_.string());
   }
   TempConfigHome(const TempConfigHome&) = delete;
   TempConfigHome& operator=(const TempConfigHome&) = delete;
   ~TempConfigHome() {
-    if (saved_) {
-      ::setenv("XDG_CONFIG_HOME", saved_->c_str(), 1);
-    } else {
-      ::unsetenv("XDG_CONFIG_HOME");
-    }
+    SetEnvironment(Rules().variable, saved_);
     // Tests take permissions away; give them back so that everything can be removed.
     std::error_code error;
     for (auto it = std::filesystem::recursive_directory_iterator(root_, error);
@@ -44,9 +53,11 @@ class TempConfigHome {
 
   const std::filesystem::path& Root() const { return root_; }
   // Where a file name without a directory is kept.
-  std::filesystem::path SettingsDir() const { return root_ / "renumera"; }
+  std::filesystem::path SettingsDir() const { return root_ / Rules().folder; }
 
  private:
+  static const SettingsHomeRules& Rules() { return ThisSystemSettingsHome(); }
+
   std::filesystem::path root_;
   std::optional<std::string> saved_;
 };

@@ -89,13 +89,6 @@ TEST_F(VisualStyles, BothQueriesMustSayYes) {
   EXPECT_FALSE(VisualStyleSupport(Loads(without_queries)).CanUseVisualStyles());
 }
 
-TEST_F(VisualStyles, ThisPlatformHasNoVisualStylesLibrary) {
-  std::string error;
-  EXPECT_EQ(platform::LoadDynamicLibrary("uxtheme.dll", &error), nullptr);
-  EXPECT_FALSE(error.empty());
-  EXPECT_FALSE(VisualStyleSupport().Available());
-}
-
 class Adapter : public VisualStyles {
  protected:
   void SetUp() override {

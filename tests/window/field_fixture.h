@@ -66,6 +66,7 @@ class RecordingBackend : public toolkit::Backend {
   void SetOuterPosition(toolkit::Point) override {}
   bool IsMinimized() override { return false; }
   void SetMinimized(bool) override {}
+  std::vector<toolkit::Rect> MonitorWorkAreas() override { return {}; }
   std::optional<toolkit::NativeMessage> WaitMessage(int) override { return std::nullopt; }
   void WakeForClose() override {}
   int CaretBlinkMs() override { return 500; }
@@ -86,6 +87,7 @@ class RecordingBackend : public toolkit::Backend {
     texts.push_back({top_left, std::string(text), color});
   }
   void DrawIcon(const platform::IconImage&, toolkit::Point) override {}
+  bool DrawStyledEditBorder(toolkit::Rect, bool) override { return false; }
   void SetClipboardText(std::string_view) override {}
   std::optional<std::string> GetClipboardText() override { return std::nullopt; }
   void Beep() override {}

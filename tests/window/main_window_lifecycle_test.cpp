@@ -53,6 +53,77 @@ TEST_F(MainWindowTest, OpensAtTheSavedPositionAndSavesWhereItWasLeft) {
   EXPECT_EQ(PlacementFile(), "[Main]\r\nMaximize=No\r\nMinimize=No\r\nXPos=30\r\nYPos=20\r\n");
 }
 
+// The 268 x 106 pixel window on the headless 1024 x 768 screen keeps a grip of its title bar
+// on the screen with its frame's left edge from -228 to 984 and its top from -10 to 758.
+TEST_F(MainWindowTest, OpensWithinReachAndSavesWhereItWas) {
+  struct Case {
+    const char* name;
+    std::string stored;  // the keys after Maximize and Minimize
+    std::vector<toolkit::Rect> work_areas;
+    toolkit::Point opened;  // pixels
+    std::string saved;
+  };
+  const std::vector<toolkit::Rect> screen = {{0, 0, 1024, 768}};
+  const Case cases[] = {
+      {"far off", "XPos=90000\r\nYPos=90000\r\n", screen, {984, 758}, "XPos=492\r\nYPos=379\r\n"},
+      {"large negative",
+       "XPos=-90000\r\nYPos=-90000\r\n",
+       screen,
+       {-228, -10},
+       "XPos=-114\r\nYPos=-5\r\n"},
+      // Positions whose pixels pass the range of int convert to -1, as MulDiv gives them.
+      {"beyond the range of pixels",
+       "XPos=2147483647\r\nYPos=-2147483647\r\n",
+       screen,
+       {-1, -1},
+       "XPos=-1\r\nYPos=-1\r\n"},
+      {"just inside the bottom-right edge",
+       "XPos=490\r\nYPos=378\r\n",
+       screen,
+       {980, 756},
+       "XPos=490\r\nYPos=378\r\n"},
+      {"far off to the right, the default height kept",
+       "XPos=90000\r\n",
+       screen,
+       {984, 80},
+       "XPos=492\r\nYPos=40\r\n"},
+      {"on a second monitor",
+       "XPos=700\r\nYPos=300\r\n",
+       {{0, 0, 1024, 768}, {1024, 0, 1280, 1024}},
+       {1400, 600},
+       "XPos=700\r\nYPos=300\r\n"},
+      {"on a second monitor since unplugged",
+       "XPos=700\r\nYPos=300\r\n",
+       screen,
+       {984, 600},
+       "XPos=492\r\nYPos=300\r\n"},
+      {"a panel along the bottom",
+       "XPos=100\r\nYPos=375\r\n",
+       {{0, 0, 1024, 728}},
+       {200, 718},
+       "XPos=100\r\nYPos=359\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string head = "[Main]\r\nMaximize=No\r\nMinimize=No\r\n";
+    WriteBytes(home.SettingsDir() / "Renumera.INI", head + c.stored);
+    // A backend and window of its own for each run, as each start of the program has.
+    toolkit::headless::HeadlessBackend run_backend;
+    run_backend.SetWorkAreas(c.work_areas);
+    MainServices run_services{run_backend, store, reporter, visual_styles, locale};
+    MainVariables run_variables;
+    toolkit::Window run_window{run_backend, MainWindowDefinition,
+                               MainEntryFactory(run_variables, locale)};
+    toolkit::VisualStyleAdapter run_adapter;
+    MainWindow run_controller{run_window, run_services, run_variables, run_adapter};
+    run_backend.PushTimeout();
+    run_backend.PushCloseRequest();
+    run_controller.Run();
+    EXPECT_EQ(run_backend.GetOuterPosition(), c.opened);
+    EXPECT_EQ(PlacementFile(), head + c.saved);
+  }
+}
+
 TEST_F(MainWindowTest, AWindowClosedMinimizedKeepsNoPosition) {
   Open();
   backend.SetMinimized(true);

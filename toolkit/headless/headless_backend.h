@@ -5,9 +5,9 @@
 // order, ending in a close request once it runs out; fonts in which every character has the
 // same width and height; a client-area picture of filled pixels and of the characters drawn
 // over them, so that tests can read the text a control shows; an in-memory clipboard; a beep
-// counter; outer position and minimized state. Does not: clip drawing to anything but the
-// client area, render glyphs, or blend icon images (a pixel is drawn when its alpha is at
-// least half).
+// counter; outer position and minimized state; the monitors' work areas a test gives.
+// Does not: clip drawing to anything but the client area, render glyphs, or blend icon images
+// (a pixel is drawn when its alpha is at least half).
 #pragma once
 
 #include <atomic>
@@ -32,6 +32,8 @@ struct HeadlessOptions {
   bool activate_on_show = true;
   // The default position of a new window's frame.
   Point default_position{100, 80};
+  // What MonitorWorkAreas reports: one 1024 x 768 monitor without panels.
+  std::vector<Rect> work_areas{{0, 0, 1024, 768}};
 };
 
 // A character that shows in the client area, with the cell it was drawn in.
@@ -104,6 +106,9 @@ class HeadlessBackend final : public Backend {
   void SetOuterPosition(Point outer) override { position_ = outer; }
   bool IsMinimized() override { return minimized_; }
   void SetMinimized(bool minimized) override { minimized_ = minimized; }
+  std::vector<Rect> MonitorWorkAreas() override { return options_.work_areas; }
+  // Monitors plugged in or out, or a screen resized, while the backend lives.
+  void SetWorkAreas(std::vector<Rect> work_areas) { options_.work_areas = std::move(work_areas); }
   std::optional<NativeMessage> WaitMessage(int timeout_ms) override;
   void WakeForClose() override { wake_for_close_ = true; }
   int CaretBlinkMs() override { return options_.caret_blink_ms; }
@@ -117,6 +122,8 @@ class HeadlessBackend final : public Backend {
   void FillRect(Rect rect, Color color) override;
   void DrawText(FontHandle font, Point top_left, std::string_view text, Color color) override;
   void DrawIcon(const platform::IconImage& image, Point top_left) override;
+  // Like X11, without a renderer of a visual style: the toolkit's own border is drawn.
+  bool DrawStyledEditBorder(Rect, bool) override { return false; }
   void SetClipboardText(std::string_view utf8) override { clipboard_ = std::string(utf8); }
   std::optional<std::string> GetClipboardText() override { return clipboard_; }
   void Beep() override { ++beeps_; }

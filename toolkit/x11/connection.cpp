@@ -54,6 +54,8 @@ void InternAtoms(Display* display, Atoms& atoms) {
       {&Atoms::net_wm_state, "_NET_WM_STATE"},
       {&Atoms::net_wm_state_hidden, "_NET_WM_STATE_HIDDEN"},
       {&Atoms::net_supporting_wm_check, "_NET_SUPPORTING_WM_CHECK"},
+      {&Atoms::net_workarea, "_NET_WORKAREA"},
+      {&Atoms::net_current_desktop, "_NET_CURRENT_DESKTOP"},
       {&Atoms::motif_wm_hints, "_MOTIF_WM_HINTS"},
       {&Atoms::utf8_string, "UTF8_STRING"},
       {&Atoms::clipboard, "CLIPBOARD"},

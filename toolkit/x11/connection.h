@@ -21,6 +21,7 @@ struct Atoms {
   Atom net_wm_name, net_wm_icon_name, net_wm_icon, net_wm_pid, net_wm_ping;
   Atom net_wm_window_type, net_wm_window_type_normal, net_frame_extents, net_active_window;
   Atom net_wm_state, net_wm_state_hidden, net_supporting_wm_check;
+  Atom net_workarea, net_current_desktop;
   Atom motif_wm_hints, utf8_string, clipboard, clipboard_manager, targets, save_targets;
   Atom text, timestamp, incr, null_atom, atom_pair, selection_property;
 };

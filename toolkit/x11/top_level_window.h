@@ -7,8 +7,7 @@
 // WM_CLIENT_MACHINE, _NET_WM_ICON from ARGB images, WM_DELETE_WINDOW and _NET_WM_PING, the
 // background shown before the first paint, the outer (frame) top-left corner read and set with
 // NorthWest gravity and _NET_FRAME_EXTENTS, iconify and restore (WM_STATE, WM_CHANGE_STATE).
-// Does not yet: keeping a restored position on a visible screen (the position is applied as
-// given), several monitors' work areas.
+// A position is applied as given; keeping it within reach of the monitors is the toolkit's.
 #pragma once
 
 #include <vector>

@@ -15,6 +15,7 @@
 #include "toolkit/x11/event_translator.h"
 #include "toolkit/x11/fonts.h"
 #include "toolkit/x11/input_method.h"
+#include "toolkit/x11/monitors.h"
 #include "toolkit/x11/painter.h"
 #include "toolkit/x11/top_level_window.h"
 #include "toolkit/x11/xlib.h"
@@ -71,6 +72,7 @@ class X11Backend final : public Backend {
   void SetOuterPosition(Point outer) override { window_.SetOuterPosition(outer); }
   bool IsMinimized() override { return window_.Minimized(); }
   void SetMinimized(bool minimized) override { window_.SetMinimized(minimized); }
+  std::vector<Rect> MonitorWorkAreas() override { return x11::MonitorWorkAreas(*connection_); }
 
   std::optional<NativeMessage> WaitMessage(int timeout_ms) override {
     using Clock = std::chrono::steady_clock;
@@ -117,6 +119,8 @@ class X11Backend final : public Backend {
   void DrawIcon(const platform::IconImage& image, Point top_left) override {
     painter_.DrawIcon(image, top_left);
   }
+  // X11 has no visual-style renderer; the toolkit draws the style's border itself.
+  bool DrawStyledEditBorder(Rect, bool) override { return false; }
 
   void SetClipboardText(std::string_view utf8) override { clipboard_.SetText(utf8); }
   std::optional<std::string> GetClipboardText() override { return clipboard_.GetText(); }

@@ -2,11 +2,15 @@
 // RENUMERA_E2E) and are skipped elsewhere, so that a developer's own desktop, its clipboard
 // among it, is never touched.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <vector>
 
 #include "toolkit/native_backend.h"
+#include "toolkit/x11/xlib.h"
 
 namespace toolkit::x11 {
 namespace {
@@ -157,6 +161,107 @@ TEST_F(LiveDisplay, OwnClipboardTextIsPastedWithoutATransfer) {
   ASSERT_TRUE(backend_->CreateWindow(wanted));
   backend_->SetClipboardText("12-34-56 \xD0\x9F");
   EXPECT_EQ(backend_->GetClipboardText(), "12-34-56 \xD0\x9F");
+}
+
+// Root-window properties and RandR monitors set from a connection of the test's own, each put
+// back as it was when the test ends, so that later cases find the harness's desktop again.
+class RootChanges {
+ public:
+  RootChanges() : display_(XOpenDisplay(nullptr)) {}
+  ~RootChanges() {
+    if (display_ == nullptr) return;
+    for (Atom monitor : monitors_) XRRDeleteMonitor(display_, Root(), monitor);
+    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) SetCardinals(it->first, it->second);
+    XSync(display_, False);
+    XCloseDisplay(display_);
+  }
+  bool Ready() const { return display_ != nullptr; }
+
+  void Set(const char* name, const std::vector<long>& items) {
+    const Atom property = XInternAtom(display_, name, False);
+    saved_.emplace_back(property, Cardinals(property));
+    SetCardinals(property, items);
+  }
+  // The window manager hears of a new monitor and sets the work area anew; the call returns
+  // once it has, so that properties set after it are not overwritten.
+  void AddMonitor(const Rect& rect) {
+    const Atom work_area = XInternAtom(display_, "_NET_WORKAREA", False);
+    XSelectInput(display_, Root(), PropertyChangeMask);
+    XRRMonitorInfo* monitor = XRRAllocateMonitor(display_, 0);
+    monitor->name = XInternAtom(display_, "RENUMERA_TEST_MONITOR", False);
+    monitor->x = rect.x;
+    monitor->y = rect.y;
+    monitor->width = rect.width;
+    monitor->height = rect.height;
+    monitor->mwidth = rect.width / 4;  // millimetres at about 100 dpi
+    monitor->mheight = rect.height / 4;
+    XRRSetMonitor(display_, Root(), monitor);
+    monitors_.push_back(monitor->name);
+    XFree(monitor);
+    XSync(display_, False);
+    for (int i = 0; i < 100; ++i) {
+      while (XPending(display_) > 0) {
+        XEvent event;
+        XNextEvent(display_, &event);
+        if (event.type == PropertyNotify && event.xproperty.atom == work_area) return;
+      }
+      usleep(20000);
+    }
+  }
+
+ private:
+  Window Root() const { return DefaultRootWindow(display_); }
+  std::vector<long> Cardinals(Atom property) {
+    std::vector<long> items;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display_, Root(), property, 0, 4096, False, XA_CARDINAL, &type, &format,
+                           &count, &after, &data) == Success &&
+        data != nullptr) {
+      const long* values = reinterpret_cast<const long*>(data);
+      if (format == 32) items.assign(values, values + count);
+      XFree(data);
+    }
+    return items;
+  }
+  void SetCardinals(Atom property, const std::vector<long>& items) {
+    if (items.empty()) {
+      XDeleteProperty(display_, Root(), property);
+    } else {
+      XChangeProperty(display_, Root(), property, XA_CARDINAL, 32, PropModeReplace,
+                      reinterpret_cast<const unsigned char*>(items.data()),
+                      static_cast<int>(items.size()));
+    }
+    XSync(display_, False);
+  }
+
+  Display* display_;
+  std::vector<std::pair<Atom, std::vector<long>>> saved_;
+  std::vector<Atom> monitors_;
+};
+
+// The harness's Xvfb has one 1024 x 768 monitor, and openbox gives the whole screen to windows.
+TEST_F(LiveDisplay, MonitorWorkAreasAreTheMonitorsCutToTheCurrentDesktopsWorkArea) {
+  const auto areas = [this] {
+    std::vector<Rect> found = backend_->MonitorWorkAreas();
+    std::sort(found.begin(), found.end(), [](const Rect& a, const Rect& b) { return a.x < b.x; });
+    return found;
+  };
+  EXPECT_EQ(areas(), (std::vector<Rect>{{0, 0, 1024, 768}}));
+  RootChanges root;
+  ASSERT_TRUE(root.Ready());
+  // A second monitor over the right half.
+  root.AddMonitor({512, 0, 512, 768});
+  EXPECT_EQ(areas(), (std::vector<Rect>{{0, 0, 1024, 768}, {512, 0, 512, 768}}));
+  // A panel along the bottom of the second desktop, the current one.
+  root.Set("_NET_WORKAREA", {0, 0, 1024, 768, 0, 0, 1024, 738});
+  root.Set("_NET_CURRENT_DESKTOP", {1});
+  EXPECT_EQ(areas(), (std::vector<Rect>{{0, 0, 1024, 738}, {512, 0, 512, 738}}));
+  // A current desktop the work area does not cover leaves the monitors whole.
+  root.Set("_NET_CURRENT_DESKTOP", {7});
+  EXPECT_EQ(areas(), (std::vector<Rect>{{0, 0, 1024, 768}, {512, 0, 512, 768}}));
 }
 
 }  // namespace
