@@ -8,29 +8,32 @@ set(RENUMERA_PACKAGE_MAINTAINER "Renumera developers <renumera@users.noreply.inv
     CACHE STRING "Maintainer named in the packages")
 
 if(TARGET Renumera AND CMAKE_SYSTEM_NAME STREQUAL "Windows")
-  # The archive holds the program with its README and licence beside it, nothing else.
+  # The archive holds the program and the converter with the README and licence beside them.
   install(FILES README.md DESTINATION . RENAME README.txt)
   install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME "Renumera-${PROJECT_VERSION}-win32")
 elseif(TARGET renumera)
-  # The manual page and the Debian changelog are kept compressed as Debian's policy wants;
+  # The manual pages and the Debian changelog are kept compressed as Debian's policy wants;
   # -n leaves out the name and the time stamp, so the same sources give the same package.
   find_program(GZIP gzip REQUIRED)
   configure_file(packaging/renumera.1 renumera.1 @ONLY)
-  set(man_page ${PROJECT_BINARY_DIR}/renumera.1.gz)
+  set(man_pages ${PROJECT_BINARY_DIR}/renumera.1.gz ${PROJECT_BINARY_DIR}/renumera-convert.1.gz)
   set(changelog ${PROJECT_BINARY_DIR}/changelog.gz)
   add_custom_command(
-    OUTPUT ${man_page} ${changelog}
-    COMMAND ${GZIP} -9nc ${PROJECT_BINARY_DIR}/renumera.1 > ${man_page}
+    OUTPUT ${man_pages} ${changelog}
+    COMMAND ${GZIP} -9nc ${PROJECT_BINARY_DIR}/renumera.1 > ${PROJECT_BINARY_DIR}/renumera.1.gz
+    COMMAND ${GZIP} -9nc ${PROJECT_SOURCE_DIR}/batch/renumera-convert.1
+            > ${PROJECT_BINARY_DIR}/renumera-convert.1.gz
     COMMAND ${GZIP} -9nc ${PROJECT_SOURCE_DIR}/packaging/changelog > ${changelog}
-    DEPENDS ${PROJECT_BINARY_DIR}/renumera.1 ${PROJECT_SOURCE_DIR}/packaging/changelog
-    COMMENT "Compressing the manual page and the changelog")
-  add_custom_target(renumera_documents ALL DEPENDS ${man_page} ${changelog})
+    DEPENDS ${PROJECT_BINARY_DIR}/renumera.1 ${PROJECT_SOURCE_DIR}/batch/renumera-convert.1
+            ${PROJECT_SOURCE_DIR}/packaging/changelog
+    COMMENT "Compressing the manual pages and the changelog")
+  add_custom_target(renumera_documents ALL DEPENDS ${man_pages} ${changelog})
 
   # The documents go under the package's name, whatever the project's name.
   set(doc_dir ${CMAKE_INSTALL_DATAROOTDIR}/doc/renumera)
-  install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${changelog} DESTINATION ${doc_dir})
   # Debian's place and name for the licence of a package.
   install(FILES LICENSE DESTINATION ${doc_dir} RENAME copyright)
@@ -55,7 +58,10 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "A telephone network moved its local numbers from six digits to seven. Type an
 old number into the small Russian-language window: it shows the old number
 normalised as ##-##-## and the new seven-digit number as ###-##-##, with the
-digit 2 or 4 put in front by a fixed table of number ranges.")
+digit 2 or 4 put in front by a fixed table of number ranges. The command
+renumera-convert renumbers every old number in whole files (vCard address
+books, CSV tables, plain text) by the same rule, leaving every other byte as
+it was.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

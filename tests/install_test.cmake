@@ -41,7 +41,7 @@ foreach(document share/doc/renumera/changelog.gz share/man/man1/renumera.1.gz)
 endforeach()
 
 # The bulk converter and its manual page.
-foreach(installed "${BINDIR}/renumera-convert" "share/man/man1/renumera-convert.1")
+foreach(installed "${BINDIR}/renumera-convert" "share/man/man1/renumera-convert.1.gz")
   if(NOT EXISTS "${PREFIX}/${installed}")
     message(FATAL_ERROR "missing ${PREFIX}/${installed}")
   endif()

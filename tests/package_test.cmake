@@ -64,6 +64,7 @@ endif()
 # --- The files ---------------------------------------------------------------------------------
 set(expected_files
     ./usr/bin/renumera
+    ./usr/bin/renumera-convert
     ./usr/share/applications/renumera.desktop
     ./usr/share/doc/renumera/changelog.gz
     ./usr/share/doc/renumera/copyright
@@ -71,6 +72,7 @@ set(expected_files
     ./usr/share/icons/hicolor/32x32/apps/renumera.png
     ./usr/share/icons/hicolor/48x48/apps/renumera.png
     ./usr/share/icons/hicolor/64x64/apps/renumera.png
+    ./usr/share/man/man1/renumera-convert.1.gz
     ./usr/share/man/man1/renumera.1.gz)
 run("${DPKG_DEB}" --contents "${deb}")
 string(REGEX REPLACE "\n$" "" listing "${out}")

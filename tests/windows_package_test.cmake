@@ -17,7 +17,8 @@ file(ARCHIVE_EXTRACT INPUT "${WORK_DIR}/${name}.zip" DESTINATION "${WORK_DIR}/un
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${WORK_DIR}/unpacked"
      "${WORK_DIR}/unpacked/*")
 list(SORT files)
-set(expected "${name}/LICENSE.txt" "${name}/README.txt" "${name}/Renumera.exe")
+set(expected "${name}/LICENSE.txt" "${name}/README.txt" "${name}/Renumera.exe"
+             "${name}/renumera-convert.exe")
 if(NOT files STREQUAL expected)
   message(FATAL_ERROR "the archive holds\n  ${files}\nexpected\n  ${expected}")
 endif()
