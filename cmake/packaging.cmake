@@ -12,7 +12,7 @@ if(TARGET Renumera AND CMAKE_SYSTEM_NAME STREQUAL "Windows")
   install(FILES README.md DESTINATION . RENAME README.txt)
   install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
   set(CPACK_GENERATOR ZIP)
-  set(CPACK_PACKAGE_FILE_NAME "Renumera-${PROJECT_VERSION}-win32")
+  set(CPACK_PACKAGE_FILE_NAME "Renumera-${PROJECT_VERSION}-${RENUMERA_WINDOWS_ARCHIVE_SYSTEM}")
 elseif(TARGET renumera)
   # The manual pages and the Debian changelog are kept compressed as Debian's policy wants;
   # -n leaves out the name and the time stamp, so the same sources give the same package.

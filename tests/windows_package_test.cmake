@@ -1,7 +1,8 @@
 # Makes the ZIP archive of the Windows build in BUILD_DIR with CPack and checks that it holds
-# the program with its README and licence in one folder named for the version, and nothing else.
+# the programs with the README and licence in one folder named for the version and the system,
+# and nothing else.
 cmake_minimum_required(VERSION 3.25)
-set(name "Renumera-${VERSION}-win32")
+set(name "Renumera-${VERSION}-${SYSTEM}")
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 execute_process(COMMAND "${CPACK}" -G ZIP --config "${BUILD_DIR}/CPackConfig.cmake" -B "${WORK_DIR}"
