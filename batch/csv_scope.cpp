@@ -112,13 +112,13 @@ void CsvScope::Resolve() {
       }
       index = static_cast<std::size_t>(found - names.begin());
     }
-    if (selected_.size() <= *index) selected_.resize(*index + 1, false);
-    selected_[*index] = true;
+    const auto at = std::lower_bound(selected_.begin(), selected_.end(), *index);
+    if (at == selected_.end() || *at != *index) selected_.insert(at, *index);
   }
 }
 
 bool CsvScope::Selected() const {
-  return !in_header_ && field_ < selected_.size() && selected_[field_];
+  return !in_header_ && std::binary_search(selected_.begin(), selected_.end(), field_);
 }
 
 void CsvScope::Classify(std::string_view bytes, std::uint64_t input_offset,

@@ -49,7 +49,9 @@ class CsvScope final : public Scope {
   std::string held_;
   std::uint64_t held_offset_ = 0;
 
-  std::vector<bool> selected_;  // by 0-based field index
+  // The 0-based indices of the chosen fields, sorted: a list rather than a bitmap, so that a
+  // column number as large as 99999999999 costs nothing.
+  std::vector<std::size_t> selected_;
   State state_ = State::kFieldStart;
   std::size_t field_ = 0;
   bool in_header_ = true;

@@ -104,6 +104,15 @@ INSTANTIATE_TEST_SUITE_P(
         CsvCase{"HeaderOnly", {"tel"}, {}, "tel", "tel"}),
     [](const ::testing::TestParamInfo<CsvCase>& info) { return std::string(info.param.name); });
 
+// A column number far past any record's fields selects nothing and costs no memory by its size.
+TEST(CsvScope, AHugeColumnNumberSelectsNothingAndAllocatesNothingByItsSize) {
+  CsvScope scope({{"23452345673"}, {"2"}}, ',');
+  const testing::Converted converted =
+      testing::ConvertBytes("1,234567,234567\n", scope, FormSet::All());
+  EXPECT_EQ(converted.outcome.status, RenumberOutcome::Status::kDone);
+  EXPECT_EQ(converted.output, "1,2234567,234567\n");
+}
+
 TEST(CsvScope, AColumnTheHeaderLacksRefusesTheFileAndWritesNothing) {
   CsvScope scope({{"tel"}, {"phone"}}, {});
   const testing::Converted converted =
